@@ -1,0 +1,246 @@
+// CWnd and the message map: a window object holds its HWND; messages reach
+// member handlers through a static table per class, and everything a table
+// does not name gets the window's default processing.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+class CWnd;
+
+// One row of a message map. For WM_COMMAND the row also names the
+// notification code and the control or command identifier.
+struct CMessageEntry {
+    UINT message;
+    UINT code;
+    UINT id;
+    LRESULT (*thunk)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+};
+
+struct CMessageMap {
+    const CMessageMap* base;
+    const CMessageEntry* entries;
+    std::size_t count;
+};
+
+class CWnd {
+public:
+    HWND m_hWnd = nullptr;
+
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd() = default;
+
+    // Binds this object to an existing window without taking its messages.
+    void Attach(HWND hWnd) { m_hWnd = hWnd; }
+    // Binds this object to a dialog control and routes the control's
+    // messages through this object's message map.
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    BOOL SubclassWindow(HWND hWnd);
+    // Binds this object to a dialog control: subclassed when the class has
+    // a message map of its own, merely attached otherwise.
+    void BindDlgItem(UINT nID, const CWnd* pParent);
+
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, msg, wParam, lParam);
+    }
+    BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageA(m_hWnd, msg, wParam, lParam);
+    }
+    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    int GetWindowText(char* buffer, int maxCount) const
+    {
+        return ::GetWindowTextA(m_hWnd, buffer, maxCount);
+    }
+    void SetDlgItemText(int nID, const char* text) const { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
+    BOOL EnableWindow(BOOL bEnable = TRUE) const { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT flags) const
+    {
+        return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, flags);
+    }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon) const
+    {
+        return reinterpret_cast<HICON>(
+            SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+    }
+    HICON GetIcon(BOOL bBigIcon) const
+    {
+        return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+    }
+    HMENU GetMenu() const { return ::GetMenu(m_hWnd); }
+    BOOL SetMenu(HMENU hMenu) const { return ::SetMenu(m_hWnd, hMenu); }
+    HMENU GetSystemMenu(BOOL bRevert) const { return ::GetSystemMenu(m_hWnd, bRevert); }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse) const
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
+    }
+    BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
+    int MessageBox(const char* text, const char* caption, UINT type) const
+    {
+        return ::MessageBoxA(m_hWnd, text, caption, type);
+    }
+    BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
+
+    // The object bound to a window by SubclassWindow or a dialog, if any.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+protected:
+    // The class's message map; null for a class that handles no message
+    // itself (it then needs no subclassing to be bound to a control).
+    virtual const CMessageMap* GetMessageMap() const { return nullptr; }
+
+    // Default processing of the message being handled.
+    LRESULT Default();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void AttachPermanent(HWND hWnd);
+
+    WNDPROC m_pfnSuper = nullptr;
+
+private:
+    const CMessageEntry* FindEntry(UINT message, WPARAM wParam) const;
+    void Detach();
+
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current{};
+};
+
+// ---------------------------------------------------------------------------
+// Message cracking. Each kind of handler has one signature; the thunk that
+// unpacks wParam and lParam for it is written once here.
+
+namespace afx_detail {
+
+template <class F>
+struct MemberOf;
+template <class R, class C, class... A>
+struct MemberOf<R (C::*)(A...)> {
+    using type = C;
+};
+
+inline POINT PointFromLParam(LPARAM lParam)
+{
+    POINT pt;
+    pt.x = static_cast<short>(LOWORD(lParam));
+    pt.y = static_cast<short>(HIWORD(lParam));
+    return pt;
+}
+
+// void OnPaint(), OnDestroy(), command handlers
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(), WPARAM, LPARAM)
+{
+    (t.*f)();
+    return 0;
+}
+// HCURSOR OnQueryDragIcon()
+template <class T>
+LRESULT Crack(T& t, HCURSOR (T::*f)(), WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>((t.*f)());
+}
+// void OnTimer(UINT_PTR nIDEvent)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(UINT_PTR), WPARAM wParam, LPARAM)
+{
+    (t.*f)(static_cast<UINT_PTR>(wParam));
+    return 0;
+}
+// void OnSize(UINT nType, int cx, int cy)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(UINT, int, int), WPARAM wParam, LPARAM lParam)
+{
+    (t.*f)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    return 0;
+}
+// void OnSysCommand(UINT nID, LPARAM lParam)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(UINT, LPARAM), WPARAM wParam, LPARAM lParam)
+{
+    (t.*f)(static_cast<UINT>(wParam), lParam);
+    return 0;
+}
+// LRESULT OnSomething(WPARAM, LPARAM): private messages, passed through
+template <class T>
+LRESULT Crack(T& t, LRESULT (T::*f)(WPARAM, LPARAM), WPARAM wParam, LPARAM lParam)
+{
+    return (t.*f)(wParam, lParam);
+}
+// void OnContextMenu(HWND hWnd, POINT point), point in screen coordinates
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(HWND, POINT), WPARAM wParam, LPARAM lParam)
+{
+    (t.*f)(reinterpret_cast<HWND>(wParam), PointFromLParam(lParam));
+    return 0;
+}
+// void OnLButtonDown(UINT nFlags, POINT point), point in client coordinates
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(UINT, POINT), WPARAM wParam, LPARAM lParam)
+{
+    (t.*f)(static_cast<UINT>(wParam), PointFromLParam(lParam));
+    return 0;
+}
+// BOOL OnEraseBkgnd(HDC hDC)
+template <class T>
+LRESULT Crack(T& t, BOOL (T::*f)(HDC), WPARAM wParam, LPARAM)
+{
+    return (t.*f)(reinterpret_cast<HDC>(wParam));
+}
+// void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(UINT, UINT, HWND), WPARAM wParam, LPARAM lParam)
+{
+    (t.*f)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    return 0;
+}
+
+template <auto F>
+LRESULT Thunk(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+{
+    using T = typename MemberOf<decltype(F)>::type;
+    return Crack<T>(static_cast<T&>(wnd), F, wParam, lParam);
+}
+
+}  // namespace afx_detail
+
+// A window message handled by member F.
+template <auto F>
+constexpr CMessageEntry OnMessage(UINT message)
+{
+    return {message, 0, 0, &afx_detail::Thunk<F>};
+}
+
+// WM_COMMAND from a menu item, or a notification from control id.
+// Code 0 is both a menu command and BN_CLICKED.
+template <auto F>
+constexpr CMessageEntry OnCommand(UINT id, UINT code = 0)
+{
+    return {WM_COMMAND, code, id, &afx_detail::Thunk<F>};
+}
+
+// Defines Class::GetMessageMap() from a base class's map and a list of rows.
+#define BEGIN_MESSAGE_MAP(Class, Base)                     \
+    const CMessageMap* Class::GetMessageMap() const        \
+    {                                                      \
+        static const CMessageMap* const base = Base::GetMessageMap(); \
+        static const CMessageEntry entries[] = {
+#define END_MESSAGE_MAP()                                                       \
+    };                                                                          \
+    static const CMessageMap map = {base, entries, sizeof entries / sizeof entries[0]}; \
+    return &map;                                                                \
+    }

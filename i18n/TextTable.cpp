@@ -1,0 +1,83 @@
+#include "TextTable.h"
+
+#include <array>
+
+namespace {
+
+const char kMain[] = "free_main";
+const char kGlobal[] = "free_global_strings";
+const char kFileMenu[] = "free_file_menu";
+const char kHelpMenu[] = "free_help_menu";
+const char kTrayPopup[] = "free_tray_popup";
+const char kSettings[] = "free_settings";
+
+std::array<std::string, kMainTextCount> g_texts;
+
+}  // namespace
+
+// Identifiers as in resource.h; this table must not depend on Windows
+// headers, so the numbers stand here.
+const TextRow kMainTexts[kMainTextCount] = {
+    {kMain, "FreeRam_Text", "Free Ram:", TextTarget::Stored, 0},
+    {kMain, "CpuUsage_Text", "CPU Usage", TextTarget::Control, 1033},
+    {kMain, "MemoryLoad_Text", "Memory Load", TextTarget::Control, 1002},
+    {kMain, "SwapFile_Text", "PageFile:", TextTarget::Stored, 0},
+    {kMain, "TotalRam_Text", "Total Ram:", TextTarget::Stored, 0},
+    {kMain, "Uptime_Text", "Windows elapsed time:", TextTarget::Stored, 0},
+    {kMain, "OptimizeBtn_Text", "Optimize", TextTarget::Control, 1006},
+    {kMain, "ExitBtn_Text", "Exit", TextTarget::Control, 1},
+    {kGlobal, "Free_Text", "Free", TextTarget::Stored, 0},
+    {kFileMenu, "FileMenu_Text", "&File", TextTarget::MenuPosition, 0},
+    {kFileMenu, "FileMenuOptimize_Text", "&Optimize", TextTarget::MenuCommand, 32771},
+    {kFileMenu, "FileMenuSettings_Text", "&Settings", TextTarget::MenuCommand, 32779},
+    {kFileMenu, "FileMenuApplyChanges_Text", "&Apply Changes", TextTarget::MenuCommand, 32780},
+    {kFileMenu, "FileMenuExit_Text", "E&xit", TextTarget::MenuCommand, 32773},
+    {kHelpMenu, "HelpMenu_Text", "&Help", TextTarget::MenuPosition, 1},
+    {kHelpMenu, "HelpMenuAbout_Text", "&About", TextTarget::MenuCommand, 32774},
+    {kHelpMenu, "HelpMenuWebsite_Text", "&Website", TextTarget::MenuCommand, 32775},
+    {kHelpMenu, "HelpMenuSendEmail_Text", "&Send Email", TextTarget::MenuCommand, 32776},
+    {kHelpMenu, "HelpMenuDocumentation_Text", "&Documentation", TextTarget::MenuCommand, 32777},
+    {kHelpMenu, "HelpMenuReadme_Text", "&Readme", TextTarget::MenuCommand, 32778},
+    {kTrayPopup, "PopupOptimizeRam_Text", "Optimize Ram", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupSettings_Text", "Settings", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupWebsite_Text", "Website", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupSendEmail_Text", "Send Email", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupAbout_Text", "About", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupDocumentation_Text", "Documentation", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupReadme_Text", "Readme", TextTarget::Stored, 0},
+    {kTrayPopup, "PopupExitProgram_Text", "Exit Program", TextTarget::Stored, 0},
+    // The unit words default to "Free", like Free_Text: language files are
+    // expected to give them.
+    {kGlobal, "KB_Text", "Free", TextTarget::Stored, 0},
+    {kGlobal, "MB_Text", "Free", TextTarget::Stored, 0},
+    {kGlobal, "ChangesSaved_Text", "Changes Saved!", TextTarget::Stored, 0},
+    {kGlobal, "ErrorRunningExtension_Text", "Error running extension!", TextTarget::Stored, 0},
+    {kGlobal, "OptimizingRam_Text", "Optimizing Ram...", TextTarget::Stored, 0},
+};
+
+const TextRow kSettingsTexts[kSettingsTextCount] = {
+    {kSettings, "Caption_Text", "Settings", TextTarget::Caption, 0},
+    {kSettings, "MemoryToFree_Text", "Memory to Free", TextTarget::Control, 1034},
+    {kSettings, "TriggerLevel_Text", "Trigger Level", TextTarget::Control, 1035},
+    {kSettings, "StayOnTop_Text", "Stay on top of other windows", TextTarget::Control, 1012},
+    {kSettings, "SystemTray_Text", "Use System Tray Icon (Uses more memory)", TextTarget::Control, 1023},
+    {kSettings, "IcrementalRelease_Text", "Use incremental release", TextTarget::Control, 1031},
+    {kSettings, "Language_Text", "Language", TextTarget::Control, 1036},
+    {kSettings, "OKBtn_Text", "OK", TextTarget::Control, 1},
+    {kSettings, "CancelBtn_Text", "Cancel", TextTarget::Control, 2},
+};
+
+const char kLanguageEntriesSection[] = "language_entries";
+const char kNoMore[] = "No More";
+
+std::string g_strSettingsMB;
+
+const std::string& GetText(TextKey key)
+{
+    return g_texts[static_cast<std::size_t>(key)];
+}
+
+void SetText(TextKey key, const std::string& text)
+{
+    g_texts[static_cast<std::size_t>(key)] = text;
+}

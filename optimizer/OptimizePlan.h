@@ -1,0 +1,52 @@
+// The optimization run's arithmetic: the block size asked for, whether a
+// run starts, the sizes of an incremental run, and writing a block.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+constexpr std::uint32_t kOneMegabyte = 0x100000;
+
+// Megabytes to bytes in the platform's width. An amount too large for it
+// asks for the largest size instead of a wrapped, smaller one; a negative
+// amount asks for nothing.
+template <typename Bytes>
+Bytes TargetBytes(std::int32_t megabytes)
+{
+    if (megabytes <= 0)
+        return 0;
+    const Bytes mb = static_cast<Bytes>(megabytes);
+    if (mb > (std::numeric_limits<Bytes>::max() >> 20))
+        return std::numeric_limits<Bytes>::max();
+    return static_cast<Bytes>(mb << 20);
+}
+
+// A run starts only when no more than the run would free is free already.
+template <typename Bytes>
+bool ShouldStartOptimize(Bytes availPhys, Bytes targetBytes)
+{
+    return availPhys <= targetBytes;
+}
+
+// Calls step(size) for the incremental run's block sizes: start, start +
+// 1 MB, ... while below the target; stops early when step returns false
+// (an allocation failed) or when the next size would not fit the width.
+template <typename Bytes, typename Step>
+void ForEachIncrementalSize(Bytes start, Bytes target, Step step)
+{
+    for (Bytes n = start; n < target; n += kOneMegabyte) {
+        if (!step(n))
+            return;
+        if (n > std::numeric_limits<Bytes>::max() - kOneMegabyte)
+            return;
+    }
+}
+
+// The window title of one incremental step: "Freeing %d Meg".
+std::string StepTitle(unsigned long long sizeBytes);
+
+// Writes 0 into every byte of the block, a machine word at a time and then
+// the remaining bytes, so that every page of it is touched.
+void TouchBlock(void* block, std::size_t size);

@@ -1,0 +1,400 @@
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+std::string EnvDir(const char* name)
+{
+    const char* value = std::getenv(name);
+    std::string dir = value != nullptr ? value : "";
+    if (!dir.empty() && dir.back() != '\\')
+        dir += '\\';
+    return dir;
+}
+
+void RemoveTree(const std::string& dir)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(dir + name + "\\");
+            } else {
+                ::SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA((dir + name).c_str());
+            }
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(dir.c_str());
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& content)
+{
+    // Truncated in place: the file keeps its identity (a bound mount
+    // follows the file, not its name).
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    ::SetEndOfFile(file);
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ok && written == content.size();
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    ::CloseHandle(file);
+    return content;
+}
+
+int g_dirCounter = 0;
+
+}  // namespace
+
+std::string BinDir()
+{
+    return EnvDir("BRISKLET_BIN");
+}
+
+std::string ScratchDir()
+{
+    return EnvDir("BRISKLET_SCRATCH");
+}
+
+std::string SourceDir()
+{
+    return EnvDir("BRISKLET_SOURCE");
+}
+
+std::string MeminfoPath()
+{
+    const char* value = std::getenv("BRISKLET_MEMINFO");
+    return value != nullptr ? value : "";
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (::GetTickCount() - start >= timeoutMs)
+            return false;
+        ::Sleep(5);
+    }
+}
+
+ProgramDir::ProgramDir(const std::string& name, bool withHelper)
+{
+    ::CreateDirectoryA(ScratchDir().c_str(), nullptr);
+    m_path = ScratchDir() + name + " " + std::to_string(++g_dirCounter) + "\\";
+    RemoveTree(m_path);
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+    ::CopyFileA((BinDir() + "bkfr.exe").c_str(), File("bkfr.exe").c_str(), FALSE);
+    if (withHelper)
+        ::CopyFileA((BinDir() + "helper.exe").c_str(), File("helper.exe").c_str(), FALSE);
+}
+
+ProgramDir::~ProgramDir()
+{
+    RemoveTree(m_path);
+}
+
+void ProgramDir::WriteIni(const std::string& content) const
+{
+    WriteWholeFile(IniPath(), content);
+}
+
+std::string ProgramDir::ReadFile(const std::string& name) const
+{
+    return ReadWholeFile(File(name));
+}
+
+std::string ProgramDir::IniValue(const std::string& key) const
+{
+    char value[256];
+    ::GetPrivateProfileStringA("Settings", key.c_str(), "<missing>", value, sizeof value, IniPath().c_str());
+    return value;
+}
+
+Bkfr::Bkfr(const ProgramDir& dir)
+{
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string commandLine = "\"" + dir.File("bkfr.exe") + "\"";
+    // Started from another directory, so that its files are found beside
+    // the program and not in the current directory.
+    const std::string current = ScratchDir();
+    ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, current.c_str(), &si, &m_pi);
+}
+
+Bkfr::~Bkfr()
+{
+    if (m_pi.hProcess == nullptr)
+        return;
+    if (Running()) {
+        ::TerminateProcess(m_pi.hProcess, 1);
+        ::WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    ::CloseHandle(m_pi.hThread);
+    ::CloseHandle(m_pi.hProcess);
+}
+
+bool Bkfr::WaitForWindow(DWORD timeoutMs)
+{
+    if (m_pi.hProcess == nullptr)
+        return false;
+    return WaitUntil(
+        [this] {
+            for (HWND hwnd : ProcessWindows(m_pi.dwProcessId, "#32770")) {
+                if (::GetMenu(hwnd) != nullptr && ::IsWindowVisible(hwnd)) {
+                    m_hwnd = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+}
+
+std::string Bkfr::Caption() const
+{
+    return WindowText(m_hwnd);
+}
+
+std::string Bkfr::ControlText(int id) const
+{
+    return WindowText(::GetDlgItem(m_hwnd, id));
+}
+
+bool Bkfr::ControlEnabled(int id) const
+{
+    return ::IsWindowEnabled(::GetDlgItem(m_hwnd, id)) != FALSE;
+}
+
+int Bkfr::MeterPos(int id) const
+{
+    return static_cast<int>(::SendMessageA(::GetDlgItem(m_hwnd, id), PBM_GETPOS, 0, 0));
+}
+
+void Bkfr::Command(UINT id) const
+{
+    Post(WM_COMMAND, id, 0);
+}
+
+void Bkfr::SysCommand(UINT sc) const
+{
+    Post(WM_SYSCOMMAND, sc, 0);
+}
+
+void Bkfr::Post(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    ::PostMessageA(m_hwnd, msg, wParam, lParam);
+}
+
+void Bkfr::PressKey(UINT vk) const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND target = m_hwnd;
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(m_hwnd, nullptr), &info) && info.hwndFocus != nullptr)
+        target = info.hwndFocus;
+    ::PostMessageA(target, WM_KEYDOWN, vk, 1);
+    ::PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+}
+
+bool Bkfr::WaitForExit(DWORD timeoutMs)
+{
+    return ::WaitForSingleObject(m_pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool Bkfr::Running() const
+{
+    return ::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD Bkfr::ExitCode() const
+{
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_pi.hProcess, &code);
+    return code;
+}
+
+HWND Bkfr::FindMessageBox() const
+{
+    for (HWND hwnd : ProcessWindows(m_pi.dwProcessId, "#32770")) {
+        if (hwnd != m_hwnd && ::GetDlgItem(hwnd, 0xFFFF) != nullptr && ::IsWindowVisible(hwnd))
+            return hwnd;
+    }
+    return nullptr;
+}
+
+DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs)
+{
+    Bkfr second(dir);
+    if (!second.WaitForExit(timeoutMs))
+        return STILL_ACTIVE;
+    return second.ExitCode();
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char text[1024] = "";
+    ::SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    return WindowText(::GetDlgItem(box, 0xFFFF));
+}
+
+void ClickOk(HWND box)
+{
+    HWND ok = ::GetDlgItem(box, IDOK);
+    if (ok == nullptr)
+        ok = ::GetDlgItem(box, IDCANCEL);
+    ::PostMessageA(ok, BM_CLICK, 0, 0);
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
+{
+    WindowSearch& s = *reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    char name[64] = "";
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (owner == s.pid && lstrcmpiA(name, s.className) == 0)
+        s.found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ProcessWindows(DWORD pid, const char* className)
+{
+    WindowSearch search{pid, className, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+FakeMemory::FakeMemory() : m_path(MeminfoPath())
+{
+    if (!m_path.empty())
+        m_original = ReadWholeFile(m_path);
+    if (m_original.empty())
+        m_path.clear();
+}
+
+FakeMemory::~FakeMemory()
+{
+    if (!m_path.empty())
+        WriteWholeFile(m_path, m_original);
+}
+
+void FakeMemory::SetFreeKb(unsigned long long freeKb, unsigned long long swapTotalKb,
+                           unsigned long long swapFreeKb) const
+{
+    // The free figure is MemFree + Buffers + Cached (or MemAvailable);
+    // every one of them is set so that both readings agree.
+    std::istringstream in(m_original);
+    std::ostringstream out;
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string key = line.substr(0, line.find(':'));
+        unsigned long long value = 0;
+        bool replace = true;
+        if (key == "MemFree" || key == "MemAvailable")
+            value = freeKb;
+        else if (key == "Buffers" || key == "Cached" || key == "SwapCached")
+            value = 0;
+        else if (key == "SwapTotal")
+            value = swapTotalKb;
+        else if (key == "SwapFree")
+            value = swapFreeKb;
+        else
+            replace = false;
+        if (replace)
+            out << key << ":" << std::string(15 - std::min<size_t>(key.size() + 1, 14), ' ') << value << " kB\n";
+        else
+            out << line << "\n";
+    }
+    WriteWholeFile(m_path, out.str());
+}
+
+void SetLanguageDir(const std::string& dir)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.c_str()),
+                     static_cast<DWORD>(dir.size() + 1));
+    ::RegCloseKey(key);
+}
+
+void ClearLanguageDir()
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    ::RegDeleteValueA(key, "InstallDir");
+    ::RegCloseKey(key);
+}
+
+namespace {
+
+// Wine starts the virtual desktop with the first window, and a window
+// shown while the desktop is still settling misses its first minimize or
+// restore. One program started and ended before the tests settles it.
+class DesktopWarmUp : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        ProgramDir dir("warm-up");
+        Bkfr app(dir);
+        if (app.WaitForWindow())
+            ::Sleep(2000);
+    }
+};
+
+const ::testing::Environment* const g_warmUp = ::testing::AddGlobalTestEnvironment(new DesktopWarmUp);
+
+}  // namespace
+
+}  // namespace e2e

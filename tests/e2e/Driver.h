@@ -1,0 +1,110 @@
+// Drives the real programs from outside: scratch program folders, starting
+// and stopping bkfr.exe, finding its windows and message boxes, reading
+// control texts and sending commands, as a user's input would.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Environment set by the test runner (Windows paths).
+std::string BinDir();      // the build's bkfr.exe and helper.exe
+std::string ScratchDir();  // a folder the tests may fill
+std::string SourceDir();   // the repository (lang/, docs/)
+std::string MeminfoPath(); // the /proc/meminfo copy, or empty when it cannot be faked
+
+// Polls `condition` every few milliseconds until it holds or timeoutMs pass.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// A program folder of its own: bkfr.exe and helper.exe copied in, removed
+// again at the end.
+class ProgramDir {
+public:
+    // name may contain blanks on purpose.
+    explicit ProgramDir(const std::string& name = "program", bool withHelper = true);
+    ~ProgramDir();
+    ProgramDir(const ProgramDir&) = delete;
+    ProgramDir& operator=(const ProgramDir&) = delete;
+
+    const std::string& Path() const { return m_path; }  // ends in a backslash
+    std::string File(const std::string& name) const { return m_path + name; }
+    std::string IniPath() const { return File("bkfr.ini"); }
+    void WriteIni(const std::string& content) const;
+    std::string ReadFile(const std::string& name) const;
+    std::string IniValue(const std::string& key) const;
+
+private:
+    std::string m_path;
+};
+
+// One running bkfr.exe.
+class Bkfr {
+public:
+    explicit Bkfr(const ProgramDir& dir);
+    ~Bkfr();  // ends the program if it still runs
+    Bkfr(const Bkfr&) = delete;
+    Bkfr& operator=(const Bkfr&) = delete;
+
+    // Waits for the main window; false when it did not appear.
+    bool WaitForWindow(DWORD timeoutMs = 15000);
+    HWND Window() const { return m_hwnd; }
+    DWORD ProcessId() const { return m_pi.dwProcessId; }
+
+    std::string Caption() const;
+    std::string ControlText(int id) const;
+    bool ControlEnabled(int id) const;
+    int MeterPos(int id) const;
+
+    void Command(UINT id) const;  // WM_COMMAND as a menu item sends it
+    void SysCommand(UINT sc) const;
+    void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // A key pressed in the window with the keyboard focus.
+    void PressKey(UINT vk) const;
+
+    bool WaitForExit(DWORD timeoutMs = 10000);
+    bool Running() const;
+    DWORD ExitCode() const;
+
+    // A message box of this process, or null.
+    HWND FindMessageBox() const;
+
+private:
+    PROCESS_INFORMATION m_pi{};
+    HWND m_hwnd = nullptr;
+};
+
+// Starts bkfr.exe in dir and waits for it to end (a second copy).
+DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs = 15000);
+
+// Message boxes: the text (static 0xFFFF), the caption, and OK.
+std::string MessageBoxText(HWND box);
+std::string WindowText(HWND hwnd);
+void ClickOk(HWND box);
+
+// Top-level windows of a process with the given class name.
+std::vector<HWND> ProcessWindows(DWORD pid, const char* className);
+
+// Sets the free and page-file figures that Wine reports, through the
+// /proc/meminfo copy (kilobytes). Restore() puts the original back.
+class FakeMemory {
+public:
+    FakeMemory();
+    ~FakeMemory();
+    bool Available() const { return !m_path.empty(); }
+    void SetFreeKb(unsigned long long freeKb, unsigned long long swapTotalKb = 0,
+                   unsigned long long swapFreeKb = 0) const;
+
+private:
+    std::string m_path;
+    std::string m_original;
+};
+
+// The language directory of the registry (the view of this build).
+void SetLanguageDir(const std::string& dir);
+void ClearLanguageDir();
+
+}  // namespace e2e

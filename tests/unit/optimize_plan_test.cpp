@@ -1,0 +1,85 @@
+// The optimization run's block sizes and start test, and the block fill.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "optimizer/OptimizePlan.h"
+
+TEST(TargetBytes, MegabytesToBytesWithoutWrapAround)
+{
+    EXPECT_EQ(0u, TargetBytes<std::uint32_t>(0));
+    EXPECT_EQ(0u, TargetBytes<std::uint32_t>(-1));
+    EXPECT_EQ(85u << 20, TargetBytes<std::uint32_t>(85));
+    EXPECT_EQ(4095u << 20, TargetBytes<std::uint32_t>(4095));
+    // 4096 MB and more would wrap in 32 bits: the largest size instead.
+    EXPECT_EQ(0xFFFFFFFFu, TargetBytes<std::uint32_t>(4096));
+    EXPECT_EQ(0xFFFFFFFFu, TargetBytes<std::uint32_t>(std::numeric_limits<std::int32_t>::max()));
+    EXPECT_EQ(4096ull << 20, TargetBytes<std::uint64_t>(4096));
+    EXPECT_EQ(24576ull << 20, TargetBytes<std::uint64_t>(24576));
+}
+
+TEST(StartOptimize, RunsOnlyWhenFreeMemoryIsNotAboveTheTarget)
+{
+    const std::uint32_t mb = 1u << 20;
+    EXPECT_FALSE(ShouldStartOptimize<std::uint32_t>(86 * mb, 85 * mb));
+    EXPECT_TRUE(ShouldStartOptimize<std::uint32_t>(85 * mb, 85 * mb));  // equal starts
+    EXPECT_TRUE(ShouldStartOptimize<std::uint32_t>(20 * mb, 85 * mb));
+    EXPECT_FALSE(ShouldStartOptimize<std::uint32_t>(1, TargetBytes<std::uint32_t>(0)));  // MemToFree 0
+    EXPECT_TRUE(ShouldStartOptimize<std::uint32_t>(0, 0));
+    EXPECT_TRUE(ShouldStartOptimize<std::uint64_t>(5ull << 30, TargetBytes<std::uint64_t>(8192)));
+}
+
+template <typename Bytes>
+std::vector<Bytes> Sizes(Bytes start, Bytes target, std::size_t failAt = SIZE_MAX)
+{
+    std::vector<Bytes> sizes;
+    ForEachIncrementalSize(start, target, [&](Bytes size) {
+        sizes.push_back(size);
+        return sizes.size() != failAt;
+    });
+    return sizes;
+}
+
+TEST(IncrementalRelease, GrowsOneMegabyteAtATimeBelowTheTarget)
+{
+    const std::uint32_t start = 10u * kOneMegabyte + kOneMegabyte / 2;  // 10.5 MB
+    const std::vector<std::uint32_t> sizes = Sizes<std::uint32_t>(start, 32u << 20);
+    ASSERT_EQ(22u, sizes.size());
+    EXPECT_EQ(start, sizes.front());
+    EXPECT_EQ(31u * kOneMegabyte + kOneMegabyte / 2, sizes.back());
+    EXPECT_EQ("Freeing 10 Meg", StepTitle(sizes.front()));
+    EXPECT_EQ("Freeing 31 Meg", StepTitle(sizes.back()));
+}
+
+TEST(IncrementalRelease, EdgeCases)
+{
+    const std::uint32_t mb = kOneMegabyte;
+    EXPECT_TRUE(Sizes<std::uint32_t>(32 * mb, 32 * mb).empty());  // start at the target
+    EXPECT_TRUE(Sizes<std::uint32_t>(40 * mb, 32 * mb).empty());  // above it
+    // A failed allocation ends the run at that step.
+    EXPECT_EQ(3u, Sizes<std::uint32_t>(0, 32 * mb, 3).size());
+    // Near the top of 32 bits the next size would wrap to a small one.
+    const std::vector<std::uint32_t> top = Sizes<std::uint32_t>(0xFFF00000u - 2, 0xFFFFFFFFu);
+    ASSERT_EQ(2u, top.size());
+    EXPECT_EQ(0xFFFFFFFFu - 1, top.back());
+    EXPECT_EQ("Freeing 4095 Meg", StepTitle(top.back()));
+    // 64-bit sizes above 4 GB.
+    const std::vector<std::uint64_t> big = Sizes<std::uint64_t>(5ull << 30, (5ull << 30) + 3 * mb);
+    ASSERT_EQ(3u, big.size());
+    EXPECT_EQ("Freeing 5122 Meg", StepTitle(big.back()));
+}
+
+TEST(TouchBlock, WritesZeroIntoEveryByte)
+{
+    for (std::size_t size : {0u, 1u, 3u, 4u, 5u, 7u, 8u, 9u, 4096u, 65539u}) {
+        std::vector<unsigned char> block(size + 8, 0xAB);
+        TouchBlock(block.data() + 1, size);  // unaligned on purpose
+        EXPECT_EQ(0xAB, block[0]) << size;
+        for (std::size_t i = 0; i < size; ++i)
+            ASSERT_EQ(0, block[1 + i]) << "byte " << i << " of " << size;
+        for (std::size_t i = size + 1; i < block.size(); ++i)
+            ASSERT_EQ(0xAB, block[i]) << "past the end at " << i << " of " << size;
+    }
+}

@@ -1,0 +1,128 @@
+#include "Support.h"
+
+namespace win32test {
+
+namespace {
+
+const std::function<void()>* g_body = nullptr;
+CDialog* g_dialog = nullptr;
+INT_PTR g_result = 0;
+
+void CALLBACK RunBody(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    (*g_body)();
+    g_dialog->EndDialog(g_result);
+}
+
+void RemoveTree(const std::string& dir)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(dir + name + "\\");
+            else
+                ::DeleteFileA((dir + name).c_str());
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(dir.c_str());
+}
+
+}  // namespace
+
+void RunModal(CDialog& dlg, const std::function<void()>& body, INT_PTR result)
+{
+    g_body = &body;
+    g_dialog = &dlg;
+    g_result = result;
+    // A thread timer reaches the dialog's own message loop once it runs.
+    ::SetTimer(nullptr, 0, 0, &RunBody);
+    dlg.DoModal();
+    g_body = nullptr;
+    g_dialog = nullptr;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_TIMER && msg.hwnd == nullptr)
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+std::string ProgramDir()
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string dir = path;
+    return dir.substr(0, dir.rfind('\\') + 1);
+}
+
+ScratchFolder::ScratchFolder(const std::string& name) : m_path(ProgramDir() + name + "\\")
+{
+    RemoveTree(m_path);
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    RemoveTree(m_path);
+}
+
+void ScratchFolder::Write(const std::string& name, const std::string& content) const
+{
+    WriteFile(m_path + name, content);
+}
+
+void WriteFile(const std::string& path, const std::string& content)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    ::CloseHandle(file);
+    return content;
+}
+
+void DeleteFile(const std::string& path)
+{
+    ::DeleteFileA(path.c_str());
+}
+
+void SetLanguageDir(const char* dir)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    if (dir != nullptr)
+        ::RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dir),
+                         static_cast<DWORD>(lstrlenA(dir) + 1));
+    else
+        ::RegDeleteValueA(key, "InstallDir");
+    ::RegCloseKey(key);
+}
+
+}  // namespace win32test

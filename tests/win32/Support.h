@@ -1,0 +1,46 @@
+// Running the program's dialogs in-process, and scratch files and registry
+// values for them.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/Afx.h"
+
+namespace win32test {
+
+// Runs dlg modally; body runs once inside its message loop, after which the
+// dialog ends with `result`.
+void RunModal(CDialog& dlg, const std::function<void()>& body, INT_PTR result = 0);
+
+// Processes the messages waiting for this thread (timers excepted).
+void PumpMessages();
+
+// The directory of the test program, ending in a backslash (where the main
+// window keeps bkfr.ini).
+std::string ProgramDir();
+
+// A folder of its own under the program's directory, removed at the end.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return m_path; }  // ends in a backslash
+    void Write(const std::string& name, const std::string& content) const;
+
+private:
+    std::string m_path;
+};
+
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+void DeleteFile(const std::string& path);
+
+// HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
+void SetLanguageDir(const char* dir);
+
+}  // namespace win32test

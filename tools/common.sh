@@ -1,0 +1,146 @@
+# Shared by tools/run, tools/test and the benchmarks: installing what the
+# build needs, building, the private Wine prefix and a private display.
+# Source it; it defines functions and sets no options of the caller.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+# Debian packages the build and the tests need, with a command or file that
+# shows each is there.
+REQUIRED_PACKAGES=(
+    "cmake:/usr/bin/cmake"
+    "g++:/usr/bin/g++"
+    "clang:/usr/bin/clang"
+    "libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a"
+    "googletest:/usr/src/googletest/CMakeLists.txt"
+    "libgtest-dev:/usr/include/gtest/gtest.h"
+    "python3:/usr/bin/python3"
+    "g++-mingw-w64-i686-posix:/usr/bin/i686-w64-mingw32-g++-posix"
+    "g++-mingw-w64-x86-64-posix:/usr/bin/x86_64-w64-mingw32-g++-posix"
+    "wine:/usr/bin/wine"
+    "wine64:/usr/lib/wine/wine64"
+    "wine32:i386:/usr/lib/wine/wine"
+    "fonts-wine:/usr/share/wine/fonts/marlett.ttf"
+    "xvfb:/usr/bin/Xvfb"
+    "imagemagick:/usr/bin/import"
+    "nsis:/usr/bin/makensis"
+    "zip:/usr/bin/zip"
+    "unzip:/usr/bin/unzip"
+)
+
+log() { printf '%s\n' "$*" >&2; }
+
+# Installs the packages that are missing (apt; root or sudo).
+ensure_packages() {
+    local missing=() entry pkg file
+    for entry in "${REQUIRED_PACKAGES[@]}"; do
+        pkg=${entry%:*}
+        file=${entry##*:}
+        [ -e "$file" ] || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -q >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+}
+
+# Native build of the functional core and its unit tests.
+build_native() {
+    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null &&
+        cmake --build "$BUILD/native" -j"$(nproc)"
+}
+
+# Cross build for Windows: $1 is i686 or x86_64.
+build_windows() {
+    local arch=$1
+    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+        cmake --build "$BUILD/$arch" -j"$(nproc)" --target "${@:2}"
+}
+
+# The private Wine prefix under the build tree (64-bit, so that it runs the
+# 32-bit and the 64-bit programs); never the user's ~/.wine.
+wine_env() {
+    export WINEPREFIX="$BUILD/wineprefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    unset WINEARCH
+}
+
+# Creates the prefix once: Windows XP as the reported version, a virtual
+# desktop with a taskbar and notification area, the title-bar font, a .txt
+# association and a browser that records what it is asked to open.
+prepare_prefix() {
+    wine_env
+    local stamp="$WINEPREFIX/.brisklet-ready"
+    [ -f "$stamp" ] && return 0
+    rm -rf "$WINEPREFIX"
+    log "creating the Wine prefix $WINEPREFIX"
+    WINEARCH=win64 wineboot -i >/dev/null 2>&1
+    wineserver -w
+    local regs=(
+        'HKCU\Software\Wine|Version|winxp'
+        'HKCU\Software\Wine\Explorer|Desktop|Default'
+        'HKCU\Software\Wine\Explorer\Desktops|Default|1024x768'
+        'HKCR\.txt||txtfile'
+        'HKCU\Software\Wine\WineBrowser|Browsers|/usr/bin/false'
+    )
+    local entry key name value
+    for entry in "${regs[@]}"; do
+        IFS='|' read -r key name value <<<"$entry"
+        if [ -z "$name" ]; then
+            wine reg add "$key" /ve /d "$value" /f >/dev/null 2>&1
+        else
+            wine reg add "$key" /v "$name" /d "$value" /f >/dev/null 2>&1
+        fi
+    done
+    wineserver -w
+    # Without Marlett in the prefix the caption buttons draw as letters.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    touch "$stamp"
+}
+
+# Sets HKLM\Software\Brisklet\Language\InstallDir in both registry views.
+set_language_dir() {
+    local dir=$1 view
+    for view in 32 64; do
+        wine reg add 'HKLM\Software\Brisklet\Language' /v InstallDir /d "$dir" /f /reg:$view >/dev/null 2>&1
+    done
+    # Lets the server end, so that the next program starts one on the
+    # display it is given.
+    wineserver -w
+}
+
+# The Windows path of a Unix path in the prefix (Z: is the root).
+windows_path() {
+    printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
+}
+
+# Starts a private X server on a free display and exports DISPLAY.
+start_private_display() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        local i
+        for i in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null
+    done
+    log "no free display for Xvfb"
+    return 1
+}
+
+stop_private_display() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}

@@ -1,0 +1,84 @@
+#include "MeterCtrl.h"
+
+#include <string>
+
+#include "ui/GradientBands.h"
+
+COffscreenDC::COffscreenDC(CDC* pDC) : m_pDC(pDC), m_bMemDC(!pDC->IsPrinting())
+{
+    if (m_bMemDC) {
+        ::GetClipBox(pDC->m_hDC, &m_rect);
+        m_hDC = ::CreateCompatibleDC(pDC->m_hDC);
+        m_bitmap = ::CreateCompatibleBitmap(pDC->m_hDC, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
+        m_pOldBitmap = ::SelectObject(m_hDC, m_bitmap);
+        ::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
+    } else {
+        // A printer context is drawn on directly.
+        m_hDC = pDC->m_hDC;
+    }
+}
+
+COffscreenDC::~COffscreenDC()
+{
+    if (m_bMemDC) {
+        ::BitBlt(m_pDC->m_hDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
+                 m_hDC, m_rect.left, m_rect.top, SRCCOPY);
+        ::SelectObject(m_hDC, m_pOldBitmap);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_hDC);
+    }
+    // A borrowed context belongs to the caller.
+    m_hDC = nullptr;
+}
+
+CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
+
+BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
+    OnMessage<&CMeterCtrl::OnPaint>(WM_PAINT),
+    OnMessage<&CMeterCtrl::OnEraseBkgnd>(WM_ERASEBKGND),
+END_MESSAGE_MAP()
+
+int CMeterCtrl::SetPos(int nPos)
+{
+    m_nPos = nPos;
+    return CProgressCtrl::SetPos(nPos);
+}
+
+BOOL CMeterCtrl::OnEraseBkgnd(HDC)
+{
+    // The paint covers the whole control; erasing first would flicker.
+    return TRUE;
+}
+
+void CMeterCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    RECT rect;
+    GetClientRect(&rect);
+    if (m_nPos < m_nLower || m_nPos > m_nUpper) {
+        // Out of range: no bar and no text.
+        dc.FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
+        return;
+    }
+    DrawGradient(&dc, rect, FilledWidth(m_nPos, m_nUpper, rect.right));
+    if (m_bShowPercent) {
+        std::string text = MeterPercentText(m_nPos, m_nUpper);
+        ::SetTextColor(dc.m_hDC, m_clrText);
+        ::SetBkMode(dc.m_hDC, TRANSPARENT);
+        ::DrawTextA(dc.m_hDC, text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+void CMeterCtrl::DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) const
+{
+    COffscreenDC memDC(pDC);
+    const GradientPlan plan = PlanGradient(m_clrStart, m_clrEnd, rect.right, nFilledWidth);
+    for (const GradientBand& band : plan.bands) {
+        const RECT area = {band.left, 0, band.right, rect.bottom + 1};
+        memDC.FillSolidRect(area, band.colour);
+    }
+    if (plan.backgroundLeft >= 0) {
+        const RECT area = {plan.backgroundLeft, 0, rect.right, rect.bottom};
+        memDC.FillSolidRect(area, m_clrBkgnd);
+    }
+}

@@ -1,0 +1,45 @@
+// The gradient percentage meter on the main window's progress bars.
+#pragma once
+
+#include "framework/Afx.h"
+
+// A drawing context standing in for a target context during one paint:
+// drawing goes to a bitmap of the target's clip box, which reaches the
+// target in one BitBlt when the object is destroyed.
+class COffscreenDC : public CDC {
+public:
+    explicit COffscreenDC(CDC* pDC);
+    ~COffscreenDC() override;
+
+private:
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_pOldBitmap = nullptr;
+    CDC* m_pDC;
+    RECT m_rect{};
+    BOOL m_bMemDC;
+};
+
+class CMeterCtrl : public CProgressCtrl {
+public:
+    CMeterCtrl();
+
+    // Stores the position and passes it to the control, which repaints.
+    int SetPos(int nPos);
+
+    void OnPaint();
+    BOOL OnEraseBkgnd(HDC hDC);
+    // Paints the bar into pDC; rect is the client rectangle.
+    void DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) const;
+
+    int m_nLower = 0;
+    int m_nUpper = 100;
+    int m_nPos = 0;
+    COLORREF m_clrStart = RGB(255, 0, 0);
+    COLORREF m_clrEnd = RGB(0, 0, 255);
+    COLORREF m_clrBkgnd;
+    COLORREF m_clrText = RGB(255, 255, 255);
+    int m_bShowPercent = 0;
+
+protected:
+    const CMessageMap* GetMessageMap() const override;
+};

@@ -1,0 +1,7 @@
+// The popup menu of the tray icon and of a right click in the main window.
+#pragma once
+
+#include <windows.h>
+
+// Builds the popup menu from the current texts; the caller destroys it.
+HMENU CreateTrayMenu();
