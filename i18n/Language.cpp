@@ -17,7 +17,9 @@ const char kInstallDirValue[] = "InstallDir";
 void ReadLanguageDir()
 {
     HKEY key = nullptr;
-    LONG result = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLanguageKey, 0, KEY_ALL_ACCESS, &key);
+    // Read access only: a standard user may not open the machine's keys for
+    // writing, and the value is only read.
+    LONG result = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLanguageKey, 0, KEY_READ, &key);
     char data[kMaxPathChars + 1] = "";
     if (result == ERROR_SUCCESS) {
         // One byte fewer than the buffer, so that a value read whole always

@@ -3,7 +3,8 @@
 # Source it; it defines functions and sets no options of the caller.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD="$ROOT/build"
+# BRISKLET_BUILD puts the build tree (and with it the Wine prefix) elsewhere.
+BUILD="${BRISKLET_BUILD:-$ROOT/build}"
 
 # Debian packages the build and the tests need, with a command or file that
 # shows each is there.
