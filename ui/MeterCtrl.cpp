@@ -55,17 +55,23 @@ void CMeterCtrl::OnPaint()
     CPaintDC dc(this);
     RECT rect;
     GetClientRect(&rect);
+    PaintMeter(&dc, rect);
+}
+
+void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect) const
+{
     if (m_nPos < m_nLower || m_nPos > m_nUpper) {
         // Out of range: no bar and no text.
-        dc.FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
+        pDC->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
         return;
     }
-    DrawGradient(&dc, rect, FilledWidth(m_nPos, m_nUpper, rect.right));
+    DrawGradient(pDC, rect, FilledWidth(m_nPos, m_nUpper, rect.right));
     if (m_bShowPercent) {
-        std::string text = MeterPercentText(m_nPos, m_nUpper);
-        ::SetTextColor(dc.m_hDC, m_clrText);
-        ::SetBkMode(dc.m_hDC, TRANSPARENT);
-        ::DrawTextA(dc.m_hDC, text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        const std::string text = MeterPercentText(m_nPos, m_nUpper);
+        RECT textRect = rect;
+        ::SetTextColor(pDC->m_hDC, m_clrText);
+        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
+        ::DrawTextA(pDC->m_hDC, text.c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }
 

@@ -28,6 +28,8 @@ public:
 
     void OnPaint();
     BOOL OnEraseBkgnd(HDC hDC);
+    // The whole meter: bar and text, or button face when out of range.
+    void PaintMeter(CDC* pDC, const RECT& rect) const;
     // Paints the bar into pDC; rect is the client rectangle.
     void DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) const;
 

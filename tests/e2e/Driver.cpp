@@ -144,11 +144,13 @@ std::string ProgramDir::IniValue(const std::string& key) const
     return value;
 }
 
-Bkfr::Bkfr(const ProgramDir& dir)
+Bkfr::Bkfr(const ProgramDir& dir) : Bkfr(dir.File("bkfr.exe")) {}
+
+Bkfr::Bkfr(const std::string& programPath)
 {
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string commandLine = "\"" + dir.File("bkfr.exe") + "\"";
+    std::string commandLine = "\"" + programPath + "\"";
     // Started from another directory, so that its files are found beside
     // the program and not in the current directory.
     const std::string current = ScratchDir();
@@ -207,6 +209,19 @@ int Bkfr::MeterPos(int id) const
 void Bkfr::Command(UINT id) const
 {
     Post(WM_COMMAND, id, 0);
+}
+
+bool Bkfr::Minimize() const
+{
+    // Under Wine a window shown moments ago, while the virtual desktop is
+    // still busy with another window's end, can lose its first minimize:
+    // like a user, the driver clicks again when nothing happened.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SysCommand(SC_MINIMIZE);
+        if (WaitUntil([this] { return ::IsIconic(m_hwnd) != FALSE; }, 2000))
+            return true;
+    }
+    return false;
 }
 
 void Bkfr::SysCommand(UINT sc) const

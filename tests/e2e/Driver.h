@@ -45,6 +45,8 @@ private:
 class Bkfr {
 public:
     explicit Bkfr(const ProgramDir& dir);
+    // The program at programPath, an installed copy for example.
+    explicit Bkfr(const std::string& programPath);
     ~Bkfr();  // ends the program if it still runs
     Bkfr(const Bkfr&) = delete;
     Bkfr& operator=(const Bkfr&) = delete;
@@ -60,6 +62,8 @@ public:
     int MeterPos(int id) const;
 
     void Command(UINT id) const;  // WM_COMMAND as a menu item sends it
+    // Minimizes through the system command and waits for it.
+    bool Minimize() const;
     void SysCommand(UINT sc) const;
     void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // A key pressed in the window with the keyboard focus.

@@ -136,8 +136,7 @@ TEST_F(MainWindow, SecondStartRestoresTheMinimizedFirstCopyAndEnds)
     ProgramDir dir;
     Bkfr first(dir);
     ASSERT_TRUE(first.WaitForWindow());
-    first.SysCommand(SC_MINIMIZE);
-    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(first.Window()) != FALSE; }));
+    ASSERT_TRUE(first.Minimize());
 
     EXPECT_EQ(0u, RunToEnd(dir));
     EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(first.Window()) == FALSE; }));

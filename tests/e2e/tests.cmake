@@ -1,6 +1,9 @@
 add_executable(e2e_tests
     tests/e2e/Driver.cpp
+    tests/e2e/cpu_e2e.cpp
+    tests/e2e/language_e2e.cpp
     tests/e2e/main_window_e2e.cpp
+    tests/e2e/optimize_e2e.cpp
 )
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(e2e_tests PRIVATE ${WARNINGS})

@@ -1,6 +1,10 @@
 add_executable(win32_tests
     tests/win32/Support.cpp
+    tests/win32/language_test.cpp
     tests/win32/main_window_test.cpp
+    tests/win32/meter_test.cpp
+    tests/win32/optimizer_test.cpp
+    tests/win32/settings_store_test.cpp
 )
 add_bkfr_resources(win32_tests)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -1,0 +1,133 @@
+// Optimization runs seen from outside: the button, the caption and the
+// automatic start, with the free memory that Wine reports set by the test.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "resources/resource.h"
+#include "tests/e2e/Driver.h"
+
+using namespace e2e;
+
+namespace {
+
+class Optimize : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearLanguageDir();
+        if (!memory.Available())
+            GTEST_SKIP() << "the free memory cannot be set here (needs root and a private mount namespace)";
+    }
+
+    // Waits until the program shows the free memory set by the test.
+    static bool ShowsFreeKb(const Bkfr& app, const std::string& grouped)
+    {
+        return WaitUntil([&] { return app.ControlText(IDC_FREERAM_LINE) == "Free Ram: " + grouped + " Free"; });
+    }
+
+    FakeMemory memory;
+};
+
+const unsigned long long kMb = 1024;  // in kilobytes
+
+}  // namespace
+
+TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
+{
+    memory.SetFreeKb(100 * kMb);
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=1200\r\nTriggerLevel=0\r\nUseIncrementalRelease=0\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    ASSERT_TRUE(ShowsFreeKb(app, "102,400"));
+    ASSERT_TRUE(app.ControlEnabled(IDC_OPTIMIZE));
+
+    app.Command(IDC_OPTIMIZE);
+    bool sawText = false, sawDisabled = false, sawZeros = false;
+    ASSERT_TRUE(WaitUntil([&] {
+        sawText = sawText || app.Caption() == "Optimizing Ram...";
+        sawDisabled = sawDisabled || !app.ControlEnabled(IDC_OPTIMIZE);
+        sawZeros = sawZeros || app.ControlText(IDC_FREERAM_LINE) == "Free Ram: 0 Free";
+        return sawText && app.Caption() == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
+    }, 60000));
+    EXPECT_TRUE(sawDisabled);
+    EXPECT_TRUE(sawZeros);
+    // The next refresh shows live figures again.
+    EXPECT_TRUE(ShowsFreeKb(app, "102,400"));
+
+    app.Command(ID_FILE_EXIT);
+    ASSERT_TRUE(app.WaitForExit());
+    EXPECT_EQ("1200", dir.IniValue("MemToFree"));
+}
+
+TEST_F(Optimize, IncrementalRunCountsTheMegabytesInTheCaption)
+{
+    memory.SetFreeKb(100 * kMb);
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=160\r\nTriggerLevel=0\r\nUseIncrementalRelease=1\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    ASSERT_TRUE(ShowsFreeKb(app, "102,400"));
+
+    app.Command(ID_FILE_OPTIMIZE);
+    std::string lastStep;
+    int steps = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        const std::string caption = app.Caption();
+        if (caption.rfind("Freeing ", 0) == 0 && caption != lastStep) {
+            lastStep = caption;
+            ++steps;
+        }
+        return steps > 0 && caption == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
+    }, 120000));
+    // Steps from 100 MB up to the last size below the target, 159 MB.
+    EXPECT_GE(steps, 2);
+    EXPECT_EQ("Freeing 159 Meg", lastStep);
+}
+
+TEST_F(Optimize, NothingHappensWhenEnoughMemoryIsFree)
+{
+    memory.SetFreeKb(500 * kMb);
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=400\r\nTriggerLevel=0\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    ASSERT_TRUE(ShowsFreeKb(app, "512,000"));
+    app.Command(ID_FILE_OPTIMIZE);
+    app.Command(IDC_OPTIMIZE);
+    // Nothing to wait for but the absence of a change: two refreshes pass.
+    const std::string uptime = app.ControlText(IDC_UPTIME_LINE);
+    ASSERT_TRUE(WaitUntil([&] { return app.ControlText(IDC_UPTIME_LINE) != uptime; }, 3000));
+    EXPECT_EQ("Brisklet Free", app.Caption());
+    EXPECT_TRUE(app.ControlEnabled(IDC_OPTIMIZE));
+    EXPECT_EQ("Free Ram: 512,000 Free", app.ControlText(IDC_FREERAM_LINE));
+}
+
+TEST_F(Optimize, StartsByItselfBelowTheTriggerLevel)
+{
+    memory.SetFreeKb(100 * kMb);
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=1000\r\nTriggerLevel=150\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    EXPECT_TRUE(WaitUntil([&] { return app.Caption() == "Optimizing Ram..." || !app.ControlEnabled(IDC_OPTIMIZE); },
+                          15000));
+}
+
+TEST_F(Optimize, DoesNotStartByItselfAtTheTriggerLevel)
+{
+    // Exactly the trigger level free: equal is not below.
+    memory.SetFreeKb(150 * kMb);
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=1000\r\nTriggerLevel=150\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    ASSERT_TRUE(ShowsFreeKb(app, "153,600"));
+    for (int tick = 0; tick < 3; ++tick) {
+        const std::string uptime = app.ControlText(IDC_UPTIME_LINE);
+        ASSERT_TRUE(WaitUntil([&] { return app.ControlText(IDC_UPTIME_LINE) != uptime; }, 3000));
+        EXPECT_TRUE(app.ControlEnabled(IDC_OPTIMIZE));
+        EXPECT_EQ("Brisklet Free", app.Caption());
+    }
+}

@@ -1,0 +1,152 @@
+// Finding the language directory and file, and loading the main window's
+// texts from real files through the profile functions and the registry.
+#include <gtest/gtest.h>
+
+#include "app/MainDialog.h"
+#include "i18n/Language.h"
+#include "i18n/TextTable.h"
+#include "resources/resource.h"
+#include "tests/win32/Support.h"
+#include "ui/TrayIcon.h"
+
+using namespace win32test;
+
+namespace {
+
+class LanguageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteFile(IniPath());
+        SetLanguageDir(nullptr);
+    }
+    void TearDown() override
+    {
+        DeleteFile(IniPath());
+        SetLanguageDir(nullptr);
+    }
+    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
+};
+
+std::string Text(HWND hwnd, int id)
+{
+    char text[4096] = "";
+    ::GetDlgItemTextA(hwnd, id, text, sizeof text);
+    return text;
+}
+
+std::string MenuText(HMENU menu, UINT item, UINT flags)
+{
+    char text[256] = "";
+    ::GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
+
+}  // namespace
+
+TEST_F(LanguageTest, DirectoryComesFromTheRegistryWithADefault)
+{
+    const std::string tooLong(255, 'd');
+    const std::string longest(254, 'e');
+    const struct {
+        const char* value;  // null: no value
+        std::string directory;
+    } cases[] = {
+        {nullptr, "c:\\program files\\BriskletLanguage\\"},
+        {"D:\\Languages\\", "D:\\Languages\\"},
+        {"", ""},
+        {longest.c_str(), longest},
+        // With its terminating zero the value does not fit 255 bytes.
+        {tooLong.c_str(), "c:\\program files\\BriskletLanguage\\"},
+    };
+    for (const auto& c : cases) {
+        SetLanguageDir(c.value);
+        ReadLanguageDir();
+        EXPECT_EQ(c.directory, g_szLanguageDir) << (c.value ? c.value : "(none)");
+    }
+}
+
+TEST_F(LanguageTest, TheIndexNamesTheFileOfALanguageNumber)
+{
+    ScratchFolder lang("lang-index");
+    lang.Write("language.ini", "[languages]\r\n0=deutsch.ini\r\n1=francais.ini\r\n");
+    const std::string dir = lang.Path();
+    const struct {
+        std::string registry;
+        int language;
+        std::string file;
+    } cases[] = {
+        {dir, 0, dir + "deutsch.ini"},
+        {dir, 1, dir + "francais.ini"},
+        {dir, 4, dir + "english.ini"},   // the index lacks key 4
+        {dir, -1, dir + "english.ini"},
+        // Without the final backslash neither file can be found.
+        {dir.substr(0, dir.size() - 1), 0, dir.substr(0, dir.size() - 1) + "english.ini"},
+        // An empty directory names the files alone.
+        {"", 0, "english.ini"},
+    };
+    for (const auto& c : cases) {
+        SetLanguageDir(c.registry.c_str());
+        ReadLanguageDir();
+        g_nLanguage = c.language;
+        EXPECT_EQ(c.file, ResolveLanguageFile()) << c.registry << " " << c.language;
+    }
+}
+
+TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
+{
+    ScratchFolder lang("lang-main");
+    lang.Write("language.ini", "[languages]\r\n4=test.ini\r\n");
+    const std::string longValue(3000, 'L');
+    lang.Write("test.ini",
+               "[free_main]\r\nFreeRam_Text=Frei:\r\nCpuUsage_Text=Prozessor\r\nMemoryLoad_Text=\"Last\"\r\n"
+               "OptimizeBtn_Text=\r\nExitBtn_Text=  Ende  \r\nTotalRam_Text=" + longValue + "\r\n"
+               "[free_file_menu]\r\nFileMenu_Text=&Datei\r\nFileMenuExit_Text=&Beenden\r\nFileMenuSettings_Text=\r\n"
+               "[free_tray_popup]\r\nPopupAbout_Text=Info\r\n"
+               "[free_global_strings]\r\nChangesSaved_Text=Gespeichert!\r\n");
+    SetLanguageDir(lang.Path().c_str());
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        EXPECT_EQ("Prozessor", Text(dlg.m_hWnd, IDC_CPU_CAPTION));
+        EXPECT_EQ("Last", Text(dlg.m_hWnd, IDC_MEMORYLOAD_CAPTION));  // quotes removed
+        EXPECT_EQ("", Text(dlg.m_hWnd, IDC_OPTIMIZE));                // present but empty
+        EXPECT_EQ("Ende", Text(dlg.m_hWnd, IDOK));                    // blanks dropped
+        // KB_Text and MB_Text are missing: their default, "Free".
+        EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_FREERAM_LINE).find("Frei: "));
+        EXPECT_EQ(" Free", Text(dlg.m_hWnd, IDC_FREERAM_LINE).substr(Text(dlg.m_hWnd, IDC_FREERAM_LINE).size() - 5));
+        EXPECT_EQ(std::string(2047, 'L'), GetText(TextKey::TotalRam));  // cut to the buffer
+        EXPECT_EQ("Gespeichert!", GetText(TextKey::ChangesSaved));
+        EXPECT_EQ("Optimizing Ram...", GetText(TextKey::OptimizingRam));
+
+        HMENU menu = dlg.GetMenu();
+        EXPECT_EQ("&Datei", MenuText(menu, 0, MF_BYPOSITION));
+        EXPECT_EQ("&Help", MenuText(menu, 1, MF_BYPOSITION));
+        EXPECT_EQ("&Beenden", MenuText(menu, ID_FILE_EXIT, MF_BYCOMMAND));
+        EXPECT_EQ("", MenuText(menu, ID_FILE_SETTINGS, MF_BYCOMMAND));
+        EXPECT_EQ("&Optimize", MenuText(menu, ID_FILE_OPTIMIZE, MF_BYCOMMAND));
+        // The File menu keeps its drop-down and its separators.
+        HMENU file = ::GetSubMenu(menu, 0);
+        ASSERT_NE(nullptr, file);
+        EXPECT_EQ(6, ::GetMenuItemCount(file));
+
+        HMENU popup = CreateTrayMenu();
+        EXPECT_EQ("Info", MenuText(popup, ID_HELP_ABOUT, MF_BYCOMMAND));
+        EXPECT_EQ("Optimize Ram", MenuText(popup, ID_FILE_OPTIMIZE, MF_BYCOMMAND));
+        ::DestroyMenu(popup);
+    });
+}
+
+TEST_F(LanguageTest, TheLanguageListOfARealFile)
+{
+    ScratchFolder lang("lang-list");
+    lang.Write("a.ini", "[language_entries]\r\n0=Eins\r\n1=Zwei\r\n3=Vier\r\n");
+    lang.Write("b.ini", "[Language_Entries]\r\n0=Eins\r\n1=No More\r\n2=Drei\r\n");
+    lang.Write("c.ini", "[language_entries]\r\n0=Eins\r\n1=no more\r\n");
+    EXPECT_EQ((std::vector<std::string>{"Eins", "Zwei"}), CLanguageFile(lang.Path() + "a.ini").GetLanguageEntries());
+    EXPECT_EQ((std::vector<std::string>{"Eins"}), CLanguageFile(lang.Path() + "b.ini").GetLanguageEntries());
+    EXPECT_EQ((std::vector<std::string>{"Eins", "no more"}),
+              CLanguageFile(lang.Path() + "c.ini").GetLanguageEntries());
+    EXPECT_TRUE(CLanguageFile(lang.Path() + "missing.ini").GetLanguageEntries().empty());
+    // A path too long for the buffer is no file at all.
+    EXPECT_EQ("dflt", CLanguageFile(std::string(300, 'p')).GetString("s", "k", "dflt"));
+}

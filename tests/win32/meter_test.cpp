@@ -1,0 +1,165 @@
+// The gradient meter painted into a memory device context, pixel by pixel.
+#include <gtest/gtest.h>
+
+#include "tests/win32/Support.h"
+#include "ui/MeterCtrl.h"
+
+namespace {
+
+const int kWidth = 210;
+const int kHeight = 16;
+const COLORREF kMarker = RGB(1, 2, 3);
+
+// A bitmap the meter paints into, filled with a marker colour first.
+class MemoryCanvas : public CDC {
+public:
+    MemoryCanvas()
+    {
+        HDC screen = ::GetDC(nullptr);
+        m_hDC = ::CreateCompatibleDC(screen);
+        m_bitmap = ::CreateCompatibleBitmap(screen, kWidth, kHeight);
+        ::ReleaseDC(nullptr, screen);
+        m_old = ::SelectObject(m_hDC, m_bitmap);
+        const RECT all = {0, 0, kWidth, kHeight};
+        FillSolidRect(all, kMarker);
+    }
+    ~MemoryCanvas() override
+    {
+        ::SelectObject(m_hDC, m_old);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_hDC);
+    }
+    COLORREF At(int x, int y = kHeight / 2) const { return ::GetPixel(m_hDC, x, y); }
+
+private:
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+const RECT kClient = {0, 0, kWidth, kHeight};
+
+CMeterCtrl& CpuLikeMeter(CMeterCtrl& meter, int pos)
+{
+    // The processor meter's colours: green to red, blue text.
+    meter.m_clrStart = RGB(0, 255, 0);
+    meter.m_clrEnd = RGB(255, 0, 0);
+    meter.m_clrText = RGB(0, 0, 255);
+    meter.m_clrBkgnd = RGB(200, 200, 200);
+    meter.m_nPos = pos;
+    return meter;
+}
+
+}  // namespace
+
+TEST(MeterPaint, BandsEndAtTheFilledWidthAndTheBackgroundFollows)
+{
+    CMeterCtrl meter;
+    CpuLikeMeter(meter, 50);
+    MemoryCanvas canvas;
+    // 255 steps over 210 pixels: the filled part ends at the first band
+    // edge past 105, which is 106.
+    meter.DrawGradient(&canvas, kClient, 105);
+    // Bands are narrower than a pixel: the first one is empty, pixel 0
+    // carries the second, one step from the start colour.
+    EXPECT_EQ(RGB(1, 254, 0), canvas.At(0));
+    for (int x = 0; x < 106; ++x) {
+        const COLORREF c = canvas.At(x);
+        // Red rises and green falls from left to right; blue stays 0.
+        ASSERT_EQ(255, GetRValue(c) + GetGValue(c)) << "x " << x;
+        ASSERT_EQ(0, GetBValue(c)) << "x " << x;
+        if (x > 0) {
+            ASSERT_GE(GetRValue(c), GetRValue(canvas.At(x - 1))) << "x " << x;
+        }
+    }
+    EXPECT_NEAR(128, GetRValue(canvas.At(105)), 3);
+    for (int x = 106; x < kWidth; ++x) {
+        ASSERT_EQ(RGB(200, 200, 200), canvas.At(x)) << "x " << x;
+    }
+    // Bands reach the bottom edge, the background its last row.
+    EXPECT_EQ(canvas.At(10), canvas.At(10, kHeight - 1));
+    EXPECT_EQ(RGB(200, 200, 200), canvas.At(150, kHeight - 1));
+}
+
+TEST(MeterPaint, FullMeterRunsTheWholeGradient)
+{
+    CMeterCtrl meter;
+    CpuLikeMeter(meter, 100);
+    MemoryCanvas canvas;
+    meter.DrawGradient(&canvas, kClient, kWidth);
+    EXPECT_EQ(RGB(1, 254, 0), canvas.At(0));
+    // The last band is one step short of the end colour.
+    EXPECT_EQ(RGB(254, 1, 0), canvas.At(kWidth - 1));
+}
+
+TEST(MeterPaint, OutOfRangePositionsShowButtonFaceOnly)
+{
+    for (int pos : {101, -1, 1000}) {
+        CMeterCtrl meter;
+        CpuLikeMeter(meter, pos);
+        meter.m_bShowPercent = 1;
+        MemoryCanvas canvas;
+        meter.PaintMeter(&canvas, kClient);
+        for (int x = 0; x < kWidth; x += 7) {
+            for (int y = 0; y < kHeight; y += 3) {
+                ASSERT_EQ(::GetSysColor(COLOR_BTNFACE), canvas.At(x, y)) << pos << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(MeterPaint, PercentTextIsDrawnCentredInTheTextColour)
+{
+    const struct {
+        int showPercent;
+        bool text;
+    } cases[] = {{1, true}, {0, false}};
+    for (const auto& c : cases) {
+        CMeterCtrl meter;
+        CpuLikeMeter(meter, 100);
+        meter.m_bShowPercent = c.showPercent;
+        MemoryCanvas canvas;
+        meter.PaintMeter(&canvas, kClient);
+        int textPixels = 0, leftThird = 0;
+        for (int x = 0; x < kWidth; ++x) {
+            for (int y = 0; y < kHeight; ++y) {
+                if (canvas.At(x, y) == RGB(0, 0, 255)) {
+                    ++textPixels;
+                    leftThird += x < kWidth / 3 ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(c.text, textPixels > 10) << textPixels;
+        EXPECT_EQ(0, leftThird);
+    }
+}
+
+TEST(MeterPaint, OnlyTheClipBoxIsCopied)
+{
+    CMeterCtrl meter;
+    CpuLikeMeter(meter, 100);
+    MemoryCanvas canvas;
+    ::IntersectClipRect(canvas.m_hDC, 50, 0, 80, kHeight);
+    meter.DrawGradient(&canvas, kClient, kWidth);
+    EXPECT_EQ(kMarker, canvas.At(49));
+    EXPECT_NE(kMarker, canvas.At(50));
+    EXPECT_NE(kMarker, canvas.At(79));
+    EXPECT_EQ(kMarker, canvas.At(80));
+    EXPECT_EQ(kMarker, canvas.At(0));
+    // Inside the clip box the bar sits at the same place as unclipped.
+    MemoryCanvas whole;
+    meter.DrawGradient(&whole, kClient, kWidth);
+    EXPECT_EQ(whole.At(60), canvas.At(60));
+}
+
+TEST(MeterPaint, EqualColoursDrawAFlatBar)
+{
+    CMeterCtrl meter;
+    CpuLikeMeter(meter, 40);
+    meter.m_clrStart = meter.m_clrEnd = RGB(10, 100, 200);
+    MemoryCanvas canvas;
+    meter.DrawGradient(&canvas, kClient, 84);
+    EXPECT_EQ(RGB(10, 100, 200), canvas.At(0));
+    EXPECT_EQ(RGB(10, 100, 200), canvas.At(83));
+    EXPECT_EQ(RGB(200, 200, 200), canvas.At(84));
+    EXPECT_EQ(RGB(200, 200, 200), canvas.At(kWidth - 1));
+}

@@ -1,0 +1,147 @@
+// bkfr.ini as the main window reads and writes it, through the real profile
+// functions.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "app/MemoryStatus.h"
+#include "app/SettingsValues.h"
+#include "i18n/Language.h"
+#include "tests/win32/Support.h"
+
+using namespace win32test;
+
+namespace {
+
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteFile(IniPath());
+        SetLanguageDir(nullptr);
+    }
+    void TearDown() override { DeleteFile(IniPath()); }
+
+    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
+};
+
+// The file's lines without blank ones.
+std::vector<std::string> Lines(const std::string& content)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(content);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+bool IsTopmost(HWND hwnd)
+{
+    return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+}  // namespace
+
+TEST_F(SettingsStore, FirstStartUsesTheDefaultsAndWritesAFileFromScratch)
+{
+    CMemoryStatus ms;
+    ms.Refresh();
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        EXPECT_EQ(4, g_nLanguage);
+        EXPECT_EQ(DefaultMemToFree(ms.dwTotalPhys), dlg.m_nMemToFree);
+        EXPECT_EQ(DefaultTriggerLevel(ms.dwTotalPhys), dlg.m_nTriggerLevel);
+        EXPECT_EQ(1, dlg.m_bStayOnTop);
+        EXPECT_EQ(0, dlg.m_bSysTrayIcon);
+        EXPECT_EQ(0, dlg.m_bUseIncrementalRelease);
+        EXPECT_EQ(nullptr, dlg.m_hTrayLibrary);
+        RECT rect;
+        dlg.GetWindowRect(&rect);
+        EXPECT_EQ(0, rect.left);
+        EXPECT_EQ(0, rect.top);
+        EXPECT_TRUE(IsTopmost(dlg.m_hWnd));
+    });
+    const std::vector<std::string> expected = {
+        "[Settings]",
+        "Language=4",
+        "MemToFree=" + std::to_string(DefaultMemToFree(ms.dwTotalPhys)),
+        "TriggerLevel=" + std::to_string(DefaultTriggerLevel(ms.dwTotalPhys)),
+        "StayOnTop=1",
+        "SysTrayIcon=0",
+        "UseIncrementalRelease=0",
+        "Left=0",
+        "Top=0",
+    };
+    EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
+}
+
+TEST_F(SettingsStore, ValuesAreReadAsTheProfileFunctionsReadThem)
+{
+    const struct {
+        const char* text;
+        int value;
+    } cases[] = {{"-12", -12}, {"abc", 0}, {"12abc", 12}, {" 7", 7}, {"4294967295", -1}, {"0", 0}};
+    for (const auto& c : cases) {
+        WriteFile(IniPath(), std::string("[Settings]\r\nMemToFree=") + c.text + "\r\nTriggerLevel=" + c.text +
+                                 "\r\nUseIncrementalRelease=" + c.text + "\r\n");
+        CMainDialog dlg;
+        RunModal(dlg, [&] {
+            EXPECT_EQ(c.value, dlg.m_nMemToFree) << c.text;
+            EXPECT_EQ(c.value, dlg.m_nTriggerLevel) << c.text;
+            EXPECT_EQ(c.value, dlg.m_bUseIncrementalRelease) << c.text;
+        });
+    }
+}
+
+TEST_F(SettingsStore, PositionAndLayerAreAppliedAndNegativeEdgesWrittenWithASign)
+{
+    WriteFile(IniPath(), "[Settings]\r\nLeft=40\r\nTop=30\r\nStayOnTop=0\r\nTriggerLevel=0\r\n");
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        RECT rect;
+        dlg.GetWindowRect(&rect);
+        EXPECT_EQ(40, rect.left);
+        EXPECT_EQ(30, rect.top);
+        EXPECT_FALSE(IsTopmost(dlg.m_hWnd));
+        dlg.SetWindowPos(nullptr, -12, -7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    });
+    EXPECT_EQ(-12, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", 99, IniPath().c_str())));
+    EXPECT_EQ(-7, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", 99, IniPath().c_str())));
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("Left=-12"));
+    // A trigger level of 0 (automatic start off) stays 0.
+    EXPECT_EQ(0, static_cast<int>(::GetPrivateProfileIntA("Settings", "TriggerLevel", 99, IniPath().c_str())));
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=0"));
+}
+
+TEST_F(SettingsStore, AnExistingFileKeepsItsOtherKeysAndTheirPlaces)
+{
+    WriteFile(IniPath(), "[Other]\r\nKeep=me\r\n[Settings]\r\nTop=5\r\nCustom=x\r\nLanguage=2\r\n");
+    CMainDialog dlg;
+    RunModal(dlg, [&] { dlg.m_bSysTrayIcon = 0; });
+    const std::vector<std::string> lines = Lines(ReadFile(IniPath()));
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ("[Other]", lines[0]);
+    EXPECT_EQ("Keep=me", lines[1]);
+    EXPECT_EQ("[Settings]", lines[2]);
+    EXPECT_EQ("Top=5", lines[3]) << "Top keeps its place";
+    EXPECT_EQ("Custom=x", lines[4]);
+    EXPECT_EQ("Language=2", lines[5]);
+    // The missing keys are appended.
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("UseIncrementalRelease=0"));
+}
+
+TEST_F(SettingsStore, FlagsAreWrittenAsOneOrZero)
+{
+    WriteFile(IniPath(), "[Settings]\r\nStayOnTop=5\r\nUseIncrementalRelease=-3\r\n");
+    CMainDialog dlg;
+    RunModal(dlg, [&] {});
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=1"));
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("UseIncrementalRelease=1"));
+}
