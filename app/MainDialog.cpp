@@ -43,6 +43,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<&CMainDialog::OnWorkerDone>(WM_WORKER_DONE),
     OnMessage<&CMainDialog::OnContextMenu>(WM_CONTEXTMENU),
     OnMessage<&CMainDialog::OnLButtonDown>(WM_LBUTTONDOWN),
+    OnMessage<&CMainDialog::OnEndSession>(WM_ENDSESSION),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -127,6 +128,15 @@ void CMainDialog::OnDestroy()
     if (m_hTrayLibrary != nullptr)
         RemoveTrayIcon();
     SaveSettings();
+}
+
+void CMainDialog::OnEndSession(BOOL bEnding)
+{
+    // Windows ends the process after this message without destroying the
+    // window: the settings are saved here, as at every other end.
+    if (bEnding)
+        SaveSettings();
+    Default();
 }
 
 void CMainDialog::OnSysCommand(UINT nID, LPARAM)

@@ -5,15 +5,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/Messages.h"
 #include "app/Product.h"
 #include "app/StatsText.h"
 #include "framework/Afx.h"
 #include "ui/MeterCtrl.h"
 #include "ui/TrayRecord.h"
-
-// Private window messages.
-#define WM_TRAY_NOTIFY (WM_USER + 1)
-#define WM_WORKER_DONE (WM_USER + 2)
 
 typedef BOOL(WINAPI* PFN_SHELL_NOTIFY_ICON)(DWORD message, PNOTIFYICONDATAA data);
 
@@ -95,6 +92,7 @@ public:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(HWND hWnd, POINT point);
+    void OnEndSession(BOOL bEnding);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

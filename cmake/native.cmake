@@ -10,3 +10,4 @@ target_link_options(core PUBLIC ${SANITIZERS})
 
 find_package(GTest REQUIRED)
 include(tests/unit/tests.cmake)
+include(tests/fuzz/fuzz.cmake)

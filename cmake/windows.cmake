@@ -38,7 +38,8 @@ foreach(icon app busy red yellow green autooff)
     list(APPEND ICON_FILES ${ICON_DIR}/${icon}.ico)
 endforeach()
 add_custom_target(icons DEPENDS ${ICON_FILES})
-set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS "${ICON_FILES}")
+set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
+    "${ICON_FILES};${CMAKE_SOURCE_DIR}/resources/bkfr.manifest;${CMAKE_SOURCE_DIR}/resources/version.rc")
 
 # Everything of bkfr but its application object, so that the Win32 tests
 # can run its windows in-process.
@@ -67,7 +68,8 @@ function(add_bkfr_resources target)
     add_dependencies(${target} icons)
 endfunction()
 
-add_executable(bkfr WIN32 app/MainApp.cpp)
+# XpImports: see there; an object of the program, not of a library.
+add_executable(bkfr WIN32 app/MainApp.cpp framework/XpImports.cpp)
 add_bkfr_resources(bkfr)
 target_compile_options(bkfr PRIVATE ${WARNINGS})
 target_link_libraries(bkfr PRIVATE bkfr_app)
@@ -78,7 +80,8 @@ add_library(helper_core STATIC helper/Launch.cpp)
 target_include_directories(helper_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(helper_core PRIVATE ${WARNINGS})
 
-add_executable(helper WIN32 helper/helper.cpp)
+add_executable(helper WIN32 helper/helper.cpp helper/helper.rc)
+set_source_files_properties(helper/helper.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/helper/helper.manifest)
 target_compile_options(helper PRIVATE ${WARNINGS})
 target_link_libraries(helper PRIVATE helper_core)
 target_link_options(helper PRIVATE -s)
@@ -91,3 +94,4 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 include(tests/win32/tests.cmake)
 include(tests/e2e/tests.cmake)
+include(bench/bench.cmake)

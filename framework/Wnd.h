@@ -161,6 +161,13 @@ LRESULT Crack(T& t, void (T::*f)(UINT_PTR), WPARAM wParam, LPARAM)
     (t.*f)(static_cast<UINT_PTR>(wParam));
     return 0;
 }
+// void OnEndSession(BOOL bEnding)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(BOOL), WPARAM wParam, LPARAM)
+{
+    (t.*f)(static_cast<BOOL>(wParam));
+    return 0;
+}
 // void OnSize(UINT nType, int cx, int cy)
 template <class T>
 LRESULT Crack(T& t, void (T::*f)(UINT, int, int), WPARAM wParam, LPARAM lParam)

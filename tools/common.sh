@@ -67,7 +67,7 @@ build_windows() {
 # The private Wine prefix under the build tree (64-bit, so that it runs the
 # 32-bit and the 64-bit programs); never the user's ~/.wine.
 wine_env() {
-    export WINEPREFIX="$BUILD/wineprefix"
+    export WINEPREFIX="${BRISKLET_WINEPREFIX:-$BUILD/wineprefix}"
     export WINEDEBUG=-all
     # No menu builder: shortcuts the installer test makes would otherwise
     # turn into menu entries in the user's home.
@@ -79,6 +79,7 @@ wine_env() {
 # desktop with a taskbar and notification area, the title-bar font, a .txt
 # association and a browser that records what it is asked to open.
 prepare_prefix() {
+    local BRISKLET_WINEPREFIX=
     wine_env
     local stamp="$WINEPREFIX/.brisklet-ready"
     [ -f "$stamp" ] && return 0
@@ -106,6 +107,19 @@ prepare_prefix() {
     # Without Marlett in the prefix the caption buttons draw as letters.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$stamp"
+}
+
+# A fresh copy of the prepared prefix for one test run, so that what a
+# run leaves in it (registry values, installed programs) never reaches the
+# next one. Exports BRISKLET_WINEPREFIX, which wine_env then uses.
+fresh_test_prefix() {
+    prepare_prefix
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    export BRISKLET_WINEPREFIX="$BUILD/wineprefix-test"
+    rm -rf "$BRISKLET_WINEPREFIX"
+    cp -a "$BUILD/wineprefix" "$BRISKLET_WINEPREFIX"
+    wine_env
 }
 
 # Sets HKLM\Software\Brisklet\Language\InstallDir in both registry views.

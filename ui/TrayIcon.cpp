@@ -10,6 +10,8 @@
 #include "resources/resource.h"
 #include "ui/TrayTip.h"
 
+const char* g_pszTrayShellLibrary = "SHELL32";
+
 namespace {
 
 const UINT kTrayIconId = 1;
@@ -54,10 +56,10 @@ HMENU CreateTrayMenu()
 
 bool CMainDialog::AddTrayIcon()
 {
-    m_hTrayLibrary = ::LoadLibraryA("SHELL32");
+    m_hTrayLibrary = ::LoadLibraryA(g_pszTrayShellLibrary);
     if (m_hTrayLibrary == nullptr)
         return false;
-    m_hShellModule = ::GetModuleHandleA("SHELL32");
+    m_hShellModule = ::GetModuleHandleA(g_pszTrayShellLibrary);
     if (m_hShellModule != nullptr) {
         m_pfnShellNotifyIcon = reinterpret_cast<PFN_SHELL_NOTIFY_ICON>(
             reinterpret_cast<void (*)()>(::GetProcAddress(m_hShellModule, "Shell_NotifyIcon")));

@@ -5,3 +5,7 @@
 
 // Builds the popup menu from the current texts; the caller destroys it.
 HMENU CreateTrayMenu();
+
+// The shell library that serves the notification icon: "SHELL32". The
+// tests point it at stand-ins whose service is missing or refuses icons.
+extern const char* g_pszTrayShellLibrary;

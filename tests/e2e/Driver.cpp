@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 namespace e2e {
@@ -144,9 +145,17 @@ std::string ProgramDir::IniValue(const std::string& key) const
     return value;
 }
 
-Bkfr::Bkfr(const ProgramDir& dir) : Bkfr(dir.File("bkfr.exe")) {}
+Bkfr::Bkfr(const ProgramDir& dir)
+{
+    Start(dir.File("bkfr.exe"));
+}
 
 Bkfr::Bkfr(const std::string& programPath)
+{
+    Start(programPath);
+}
+
+void Bkfr::Start(const std::string& programPath)
 {
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -271,6 +280,19 @@ HWND Bkfr::FindMessageBox() const
     return nullptr;
 }
 
+int VisibleTaskbarButtons()
+{
+    int count = 0;
+    HWND tray = ::FindWindowA("Shell_TrayWnd", nullptr);
+    for (HWND child = ::GetWindow(tray, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = "";
+        ::GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "Button") == 0 && ::IsWindowVisible(child))
+            ++count;
+    }
+    return count;
+}
+
 DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs)
 {
     Bkfr second(dir);
@@ -281,9 +303,41 @@ DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs)
 
 std::string WindowText(HWND hwnd)
 {
-    char text[1024] = "";
-    ::SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    const LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    ::SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(std::strlen(text.c_str()));
     return text;
+}
+
+LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments)
+{
+    LauncherRun run;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string commandLine = "\"" + dir.File("helper.exe") + "\"" + arguments;
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ScratchDir().c_str(), &si,
+                          &pi))
+        return run;
+    WaitUntil([&] {
+        for (HWND box : ProcessWindows(pi.dwProcessId, "#32770")) {
+            if (::IsWindowVisible(box) && ::GetDlgItem(box, 0xFFFF) != nullptr) {
+                run.text = MessageBoxText(box);
+                run.caption = WindowText(box);
+                ClickOk(box);
+                return true;
+            }
+        }
+        return ::WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    if (::WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(pi.hProcess, &run.exitCode);
+    else
+        ::TerminateProcess(pi.hProcess, 1);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return run;
 }
 
 std::string MessageBoxText(HWND box)

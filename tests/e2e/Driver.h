@@ -77,9 +77,26 @@ public:
     HWND FindMessageBox() const;
 
 private:
+    void Start(const std::string& programPath);
+
     PROCESS_INFORMATION m_pi{};
     HWND m_hwnd = nullptr;
 };
+
+// The visible buttons of the taskbar (the Start button and one per window
+// with a taskbar button).
+int VisibleTaskbarButtons();
+
+// One run of helper.exe: the text and caption of the message box it
+// showed (empty when none), and its exit code.
+struct LauncherRun {
+    std::string text;
+    std::string caption;
+    DWORD exitCode = STILL_ACTIVE;
+};
+// Starts dir's helper.exe with arguments after its quoted path, answers its
+// message box if one comes, and waits for it to end.
+LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments);
 
 // Starts bkfr.exe in dir and waits for it to end (a second copy).
 DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs = 15000);

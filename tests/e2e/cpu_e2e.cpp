@@ -56,6 +56,24 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The processor load of the whole machine over `ms`, as the system reports
+// it to this process (idle against total time of every processor).
+int MachineLoadOver(DWORD ms)
+{
+    FILETIME idle0, kernel0, user0, idle1, kernel1, user1;
+    ::GetSystemTimes(&idle0, &kernel0, &user0);
+    ::Sleep(ms);
+    ::GetSystemTimes(&idle1, &kernel1, &user1);
+    auto value = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const ULONGLONG idle = value(idle1) - value(idle0);
+    const ULONGLONG total = value(kernel1) - value(kernel0) + value(user1) - value(user0);
+    return total == 0 ? 0 : static_cast<int>(100 - idle * 100 / total);
+}
+
+}  // namespace
+
 TEST(CpuMeter, RisesWhileABusyProcessRunsAndFallsBackWhenItEnds)
 {
     ClearLanguageDir();
@@ -70,8 +88,13 @@ TEST(CpuMeter, RisesWhileABusyProcessRunsAndFallsBackWhenItEnds)
             return peak >= 60;
         }, 15000)) << "peak " << peak;
     }
-    EXPECT_TRUE(WaitUntil([&] { return app.MeterPos(IDC_CPU_METER) <= peak - 30; }, 15000))
-        << "stayed at " << app.MeterPos(IDC_CPU_METER);
+    // Other work on the machine can keep it busy after the load ends; the
+    // meter then has nothing to fall back to.
+    const int machine = MachineLoadOver(1500);
+    if (machine > 60)
+        GTEST_SKIP() << "the machine stays " << machine << "% busy without the test's load";
+    EXPECT_TRUE(WaitUntil([&] { return app.MeterPos(IDC_CPU_METER) <= std::min(peak - 30, machine + 30); }, 15000))
+        << "stayed at " << app.MeterPos(IDC_CPU_METER) << " with the machine at " << machine << "%";
 }
 
 TEST(CpuMeter, OnWindows98TheRegistryCounterIsReadAndWineHasNone)

@@ -90,6 +90,7 @@ TEST(Percent, DividesFirstAndTruncates)
     EXPECT_EQ(100, percent.Calc(7, 7));
     EXPECT_EQ(101, percent.Calc(65, 64));
     EXPECT_EQ(50, percent.Calc(6ull << 30, 12ull << 30));
+    EXPECT_EQ(2147483647, percent.Calc(~0ull, 1));  // held at the limit, not overflowed
     EXPECT_EQ(0, percent.Calc(0, 0));
     EXPECT_EQ(0.0, percent.m_dValue);
 }

@@ -1,5 +1,9 @@
 #include "Support.h"
 
+#include <gtest/gtest.h>
+
+#include <map>
+
 namespace win32test {
 
 namespace {
@@ -46,6 +50,74 @@ void RunModal(CDialog& dlg, const std::function<void()>& body, INT_PTR result)
     dlg.DoModal();
     g_body = nullptr;
     g_dialog = nullptr;
+}
+
+namespace {
+
+struct Pending {
+    std::function<bool()> condition;
+    std::function<void()> action;
+    DWORD deadline;
+};
+std::map<UINT_PTR, Pending> g_pending;
+
+void CALLBACK CheckPending(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = g_pending.find(id);
+    if (it == g_pending.end()) {
+        ::KillTimer(nullptr, id);
+        return;
+    }
+    const bool ready = it->second.condition();
+    if (!ready && ::GetTickCount() < it->second.deadline)
+        return;
+    ::KillTimer(nullptr, id);
+    Pending pending = std::move(it->second);
+    g_pending.erase(it);
+    if (ready)
+        pending.action();
+    else
+        ADD_FAILURE() << "the awaited window never appeared";
+}
+
+struct ThreadWindowSearch {
+    const char* className;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK FindThreadWindow(HWND hwnd, LPARAM param)
+{
+    ThreadWindowSearch& search = *reinterpret_cast<ThreadWindowSearch*>(param);
+    char name[32] = "";
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (hwnd != search.except && ::IsWindowVisible(hwnd) && lstrcmpA(name, search.className) == 0) {
+        search.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs)
+{
+    const UINT_PTR id = ::SetTimer(nullptr, 0, 10, &CheckPending);
+    g_pending[id] = Pending{condition, action, ::GetTickCount() + timeoutMs};
+}
+
+HWND FindThreadDialog(HWND except)
+{
+    ThreadWindowSearch search{"#32770", except, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindThreadMenu()
+{
+    // Popup menus belong to the desktop's window list, not to the thread.
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    return menu != nullptr && ::IsWindowVisible(menu) ? menu : nullptr;
 }
 
 void PumpMessages()

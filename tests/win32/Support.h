@@ -18,6 +18,16 @@ void RunModal(CDialog& dlg, const std::function<void()>& body, INT_PTR result = 
 // Processes the messages waiting for this thread (timers excepted).
 void PumpMessages();
 
+// Runs action once from the message loop that is running then (a modal
+// dialog's, a menu's), as soon as condition holds (polled every 10 ms, at
+// most timeoutMs).
+void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs = 5000);
+
+// A visible dialog of this thread other than `except`, or null.
+HWND FindThreadDialog(HWND except);
+// A visible popup menu window of this thread, or null.
+HWND FindThreadMenu();
+
 // The directory of the test program, ending in a backslash (where the main
 // window keeps bkfr.ini).
 std::string ProgramDir();

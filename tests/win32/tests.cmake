@@ -4,7 +4,9 @@ add_executable(win32_tests
     tests/win32/main_window_test.cpp
     tests/win32/meter_test.cpp
     tests/win32/optimizer_test.cpp
+    tests/win32/settings_dialog_test.cpp
     tests/win32/settings_store_test.cpp
+    tests/win32/tray_test.cpp
 )
 add_bkfr_resources(win32_tests)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -1,0 +1,74 @@
+// The floor the benchmarks measure bkfr against: the least a memory monitor
+// can do. A plain window with four labels that a 500 ms timer fills from one
+// GlobalMemoryStatus reading; no meters, no menu, no C++ library.
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+const char kClassName[] = "BriskletFloor";
+const UINT_PTR kTimer = 1;
+const int kLabels = 4;
+HWND g_labels[kLabels];
+
+void Refresh()
+{
+    MEMORYSTATUS ms;
+    ms.dwLength = sizeof ms;
+    ::GlobalMemoryStatus(&ms);
+    const unsigned long long figures[kLabels] = {ms.dwAvailPhys >> 10, ms.dwMemoryLoad, ms.dwTotalPhys >> 20,
+                                                 (ms.dwTotalPageFile - ms.dwAvailPageFile) >> 20};
+    const char* const formats[kLabels] = {"Free: %llu KB", "Load: %llu %%", "Total: %llu MB", "Page file: %llu MB"};
+    for (int i = 0; i < kLabels; ++i) {
+        char text[64];
+        std::snprintf(text, sizeof text, formats[i], figures[i]);
+        ::SetWindowTextA(g_labels[i], text);
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        for (int i = 0; i < kLabels; ++i)
+            g_labels[i] = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 8, 8 + 20 * i, 260, 18, hwnd,
+                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), nullptr, nullptr);
+        Refresh();
+        ::SetTimer(hwnd, kTimer, 500, nullptr);
+        return 0;
+    case WM_TIMER:
+        Refresh();
+        return 0;
+    case WM_DESTROY:
+        ::KillTimer(hwnd, kTimer);
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    if (::RegisterClassA(&wc) == 0)
+        return 1;
+    HWND hwnd = ::CreateWindowExA(0, kClassName, "Floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, 300, 130, nullptr, nullptr, instance, nullptr);
+    if (hwnd == nullptr)
+        return 1;
+    ::ShowWindow(hwnd, show);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}

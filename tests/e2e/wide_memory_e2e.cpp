@@ -1,0 +1,86 @@
+// The 64-bit build on a machine with more than 4 GB: real figures and
+// blocks larger than a 32-bit program could hold.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Driver.h"
+
+#include <psapi.h>
+
+#include "app/StatsText.h"
+#include "resources/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+[[maybe_unused]] const unsigned long long kGb = 1ull << 30;
+
+[[maybe_unused]] MEMORYSTATUSEX ReadingEx()
+{
+    MEMORYSTATUSEX ms{};
+    ms.dwLength = sizeof ms;
+    ::GlobalMemoryStatusEx(&ms);
+    return ms;
+}
+
+}  // namespace
+
+TEST(WideMemory, LinesShowTheRealFiguresAboveFourGigabytes)
+{
+#ifndef _WIN64
+    GTEST_SKIP() << "the 32-bit build sees at most 4 GB - 1 by design";
+#else
+    const MEMORYSTATUSEX ms = ReadingEx();
+    if (ms.ullTotalPhys <= 4 * kGb)
+        GTEST_SKIP() << "this machine has no more than 4 GB";
+    ClearLanguageDir();
+    ProgramDir dir;
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    ASSERT_TRUE(WaitUntil([&] { return !app.ControlText(IDC_UPTIME_LINE).empty(); }));
+    EXPECT_EQ(TotalRamLine("Total Ram:", ms.ullTotalPhys, "Free"), app.ControlText(IDC_TOTALRAM_LINE));
+    const std::string freeLine = app.ControlText(IDC_FREERAM_LINE);
+    // More than 4 GB free shows more than 4,194,304 KB.
+    if (ms.ullAvailPhys > 5 * kGb) {
+        EXPECT_GT(freeLine.size(), std::string("Free Ram: 4,194,304 Free").size()) << freeLine;
+    }
+#endif
+}
+
+TEST(WideMemory, OptimizeTouchesABlockLargerThanFourGigabytes)
+{
+#ifndef _WIN64
+    GTEST_SKIP() << "a 32-bit process cannot hold a block above 4 GB";
+#else
+    const MEMORYSTATUSEX real = ReadingEx();
+    if (real.ullAvailPhys < 10 * kGb)
+        GTEST_SKIP() << "needs 10 GB of free memory; " << (real.ullAvailPhys >> 20) << " MB are free";
+    FakeMemory memory;
+    if (!memory.Available())
+        GTEST_SKIP() << "the free memory cannot be set here (needs root and a private mount namespace)";
+    // Reported free: 1 GB, so that a run of 6,000 MB starts.
+    memory.SetFreeKb(1024 * 1024);
+    ClearLanguageDir();
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=6000\r\nTriggerLevel=0\r\nUseIncrementalRelease=0\r\n");
+    Bkfr app(dir);
+    ASSERT_TRUE(app.WaitForWindow());
+    app.Command(IDC_OPTIMIZE);
+    bool sawRun = false;
+    ASSERT_TRUE(WaitUntil([&] {
+        sawRun = sawRun || !app.ControlEnabled(IDC_OPTIMIZE);
+        return sawRun && app.ControlEnabled(IDC_OPTIMIZE) && app.Caption() == "Brisklet Free";
+    }, 120000));
+
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.ProcessId());
+    ASSERT_NE(nullptr, process);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    ASSERT_TRUE(::GetProcessMemoryInfo(process, &counters, sizeof counters));
+    ::CloseHandle(process);
+    // Every page of the block was written, so the process held it all.
+    EXPECT_GT(counters.PeakWorkingSetSize, 5800ull << 20) << (counters.PeakWorkingSetSize >> 20) << " MB";
+    // And gave it back.
+    EXPECT_LT(counters.WorkingSetSize, 1ull << 30) << (counters.WorkingSetSize >> 20) << " MB";
+#endif
+}

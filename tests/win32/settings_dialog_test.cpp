@@ -1,0 +1,291 @@
+// The Settings dialog in-process: ranges, labels, check boxes, the language
+// list, and what OK and Cancel give back to the main window.
+#include <gtest/gtest.h>
+
+#include "app/MainDialog.h"
+#include "app/MemoryStatus.h"
+#include "i18n/Language.h"
+#include "i18n/TextTable.h"
+#include "resources/resource.h"
+#include "tests/win32/Support.h"
+#include "ui/SettingsDialog.h"
+#include "ui/SettingsRules.h"
+
+using namespace win32test;
+
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteFile(IniPath());
+        lang.Write("language.ini", "[languages]\r\n0=de.ini\r\n1=en.ini\r\n");
+        lang.Write("de.ini",
+                   "[free_settings]\r\nCaption_Text=Einstellungen\r\nMemoryToFree_Text=Freizugebender Speicher\r\n"
+                   "OKBtn_Text=Gut\r\n[free_global_strings]\r\nMB_Text=MByte\r\n[free_main]\r\nExitBtn_Text=Ende\r\n"
+                   "[language_entries]\r\n0=Deutsch\r\n1=Englisch\r\n2=No More\r\n");
+        lang.Write("en.ini",
+                   "[free_global_strings]\r\nMB_Text=MB\r\n[language_entries]\r\n0=German\r\n1=English\r\n"
+                   "2=No More\r\n");
+        SetLanguageDir(lang.Path().c_str());
+        ReadLanguageDir();
+        g_nLanguage = 1;
+    }
+    void TearDown() override
+    {
+        DeleteFile(IniPath());
+        SetLanguageDir(nullptr);
+    }
+    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
+
+    // A dialog with the ranges and values a main window would give it.
+    static void Prepare(CSettingsDialog& dlg, int memToFree, int trigger, int stayOnTop, int tray, int incremental)
+    {
+        CMemoryStatus ms;
+        ms.Refresh();
+        const SliderRanges r = RangesForMemory(ms.dwTotalPhys);
+        dlg.m_nMemToFreeMin = r.memToFreeMin;
+        dlg.m_nMemToFreeMax = r.memToFreeMax;
+        dlg.m_nTriggerMin = r.triggerMin;
+        dlg.m_nTriggerMax = r.triggerMax;
+        dlg.m_nMemToFreeStart = memToFree;
+        dlg.m_nTriggerStart = trigger;
+        dlg.m_bStayOnTop = stayOnTop;
+        dlg.m_bSysTrayIcon = tray;
+        dlg.m_bUseIncrementalRelease = incremental;
+    }
+
+    ScratchFolder lang{"lang-settings"};
+};
+
+std::string Text(HWND hwnd, int id)
+{
+    char text[512] = "";
+    ::GetDlgItemTextA(hwnd, id, text, sizeof text);
+    return text;
+}
+
+int Send(HWND dlg, int id, UINT msg, WPARAM w = 0, LPARAM l = 0)
+{
+    return static_cast<int>(::SendDlgItemMessageA(dlg, id, msg, w, l));
+}
+
+std::string ComboItem(HWND dlg, int index)
+{
+    char text[256] = "";
+    ::SendDlgItemMessageA(dlg, IDC_LANGUAGE_LIST, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::uint64_t TotalMb()
+{
+    CMemoryStatus ms;
+    ms.Refresh();
+    return ms.dwTotalPhys >> 20;
+}
+
+}  // namespace
+
+TEST_F(SettingsDialogTest, SlidersTakeTheirRangesAndClampTheStartValues)
+{
+    const int maxMem = static_cast<int>(TotalMb()) + 1;
+    const int maxTrigger = static_cast<int>(TotalMb() / 2) + 1;
+    const struct {
+        int memToFree, trigger;
+        int shownMem, shownTrigger;
+    } cases[] = {
+        {85, 7, 85, 7},
+        {0, 0, 1, 0},                                  // below the range: the left end
+        {maxMem + 500, maxTrigger + 9, maxMem, maxTrigger},  // above it: the right end
+    };
+    for (const auto& c : cases) {
+        CSettingsDialog dlg(nullptr);
+        Prepare(dlg, c.memToFree, c.trigger, 1, 0, 0);
+        RunModal(dlg, [&] {
+            const HWND h = dlg.m_hWnd;
+            EXPECT_EQ(1, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMIN));
+            EXPECT_EQ(maxMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMAX));
+            EXPECT_EQ(0, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMIN));
+            EXPECT_EQ(maxTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMAX));
+            EXPECT_EQ(c.shownMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
+            EXPECT_EQ(c.shownTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETPOS));
+            EXPECT_EQ(ValueLabel(c.shownMem, TotalMb(), "MB"), Text(h, IDC_MEMTOFREE_VALUE));
+            EXPECT_EQ(ValueLabel(c.shownTrigger, TotalMb(), "MB"), Text(h, IDC_TRIGGER_VALUE));
+            dlg.OnOK();
+        }, IDOK);
+        // OK takes the clamped values.
+        EXPECT_EQ(c.shownMem, dlg.m_nMemToFree);
+        EXPECT_EQ(c.shownTrigger, dlg.m_nTriggerLevel);
+    }
+}
+
+TEST_F(SettingsDialogTest, CheckBoxesShowTheFlagsAndAFlagOutsideTheRangeAsUnchecked)
+{
+    const struct {
+        int flag;
+        int shown;
+    } cases[] = {{0, BST_UNCHECKED}, {1, BST_CHECKED}, {5, BST_UNCHECKED}, {-1, BST_UNCHECKED}};
+    for (const auto& c : cases) {
+        CSettingsDialog dlg(nullptr);
+        Prepare(dlg, 10, 1, c.flag, c.flag, c.flag);
+        RunModal(dlg, [&] {
+            for (int id : {IDC_STAYONTOP, IDC_SYSTRAYICON, IDC_INCREMENTAL})
+                EXPECT_EQ(c.shown, Send(dlg.m_hWnd, id, BM_GETCHECK)) << c.flag << " " << id;
+            dlg.OnOK();
+        }, IDOK);
+        EXPECT_EQ(c.shown, dlg.m_bStayOnTop);
+        EXPECT_EQ(c.shown, dlg.m_bSysTrayIcon);
+        EXPECT_EQ(c.shown, dlg.m_bUseIncrementalRelease);
+    }
+}
+
+TEST_F(SettingsDialogTest, ValueLabelsFollowTheSlidersIncludingKeyboardMoves)
+{
+    CSettingsDialog dlg(nullptr);
+    Prepare(dlg, 10, 1, 1, 0, 0);
+    RunModal(dlg, [&] {
+        const HWND slider = dlg.GetDlgItem(IDC_TRIGGER_SLIDER);
+        ::SetFocus(slider);
+        ::SendMessageA(slider, WM_KEYDOWN, VK_RIGHT, 0);
+        ::SendMessageA(slider, WM_KEYUP, VK_RIGHT, 0);
+        EXPECT_EQ(2, Send(dlg.m_hWnd, IDC_TRIGGER_SLIDER, TBM_GETPOS));
+        EXPECT_EQ(ValueLabel(2, TotalMb(), "MB"), Text(dlg.m_hWnd, IDC_TRIGGER_VALUE));
+    });
+}
+
+TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterCancel)
+{
+    CSettingsDialog dlg(nullptr);
+    Prepare(dlg, 10, 1, 1, 0, 0);
+    RunModal(dlg, [&] {
+        const HWND h = dlg.m_hWnd;
+        ASSERT_EQ(2, Send(h, IDC_LANGUAGE_LIST, CB_GETCOUNT));
+        EXPECT_EQ("German", ComboItem(h, 0));
+        EXPECT_EQ(1, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
+        char caption[64];
+        dlg.GetWindowText(caption, sizeof caption);
+        EXPECT_STREQ("Settings", caption);
+        EXPECT_EQ("OK", Text(h, IDOK));
+
+        Send(h, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_LANGUAGE_LIST)));
+        EXPECT_EQ(0, g_nLanguage);
+        dlg.GetWindowText(caption, sizeof caption);
+        EXPECT_STREQ("Einstellungen", caption);
+        EXPECT_EQ("Freizugebender Speicher", Text(h, IDC_MEMTOFREE_CAPTION));
+        EXPECT_EQ("Gut", Text(h, IDOK));
+        EXPECT_EQ("Trigger Level", Text(h, IDC_TRIGGER_CAPTION));  // no key: the default
+        // The list is filled again from the new file, the choice selected.
+        EXPECT_EQ("Deutsch", ComboItem(h, 0));
+        EXPECT_EQ(0, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
+        // The value labels keep the old unit word until a slider moves.
+        EXPECT_EQ(ValueLabel(10, TotalMb(), "MB"), Text(h, IDC_MEMTOFREE_VALUE));
+        dlg.SendMessage(WM_HSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_MEMTOFREE_SLIDER)));
+        EXPECT_EQ(ValueLabel(10, TotalMb(), "MByte"), Text(h, IDC_MEMTOFREE_VALUE));
+    }, IDCANCEL);
+    EXPECT_EQ(0, g_nLanguage);
+}
+
+TEST_F(SettingsDialogTest, ANumberBeyondTheListSelectsNothing)
+{
+    g_nLanguage = 7;
+    CSettingsDialog dlg(nullptr);
+    Prepare(dlg, 10, 1, 1, 0, 0);
+    RunModal(dlg, [&] {
+        EXPECT_EQ(CB_ERR, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCURSEL));
+        EXPECT_EQ(0, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCOUNT));  // english.ini: no such file
+    });
+    EXPECT_EQ(7, g_nLanguage);
+}
+
+TEST_F(SettingsDialogTest, PressingTheBackgroundStartsMovingTheWindow)
+{
+    CSettingsDialog settings(nullptr);
+    Prepare(settings, 10, 1, 1, 0, 0);
+    CMainDialog main;
+    for (CDialog* dlg : {static_cast<CDialog*>(&settings), static_cast<CDialog*>(&main)}) {
+        RunModal(*dlg, [&] {
+            MSG msg;
+            while (::PeekMessageA(&msg, dlg->m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
+            }
+            dlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 3));
+            ASSERT_TRUE(::PeekMessageA(&msg, dlg->m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+            EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), msg.wParam);
+            EXPECT_EQ(MAKELPARAM(7, 3), msg.lParam);
+        });
+    }
+}
+
+// The main window's Settings command, with the dialog worked from a timer.
+TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
+{
+    WriteFile(IniPath(), "[Settings]\r\nLanguage=1\r\n");
+    CMainDialog main;
+    RunModal(main, [&] {
+        main.m_nMemToFree = 0;  // shows 1, becomes 1
+        main.m_bStayOnTop = 1;
+        main.m_bSysTrayIcon = 0;
+        WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
+                  [&] {
+                      const HWND dlg = FindThreadDialog(main.m_hWnd);
+                      EXPECT_FALSE(::IsWindowEnabled(main.m_hWnd));  // owner of a modal dialog
+                      EXPECT_EQ(1, Send(dlg, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
+                      Send(dlg, IDC_TRIGGER_SLIDER, TBM_SETPOS, TRUE, 3);
+                      Send(dlg, IDC_STAYONTOP, BM_SETCHECK, BST_UNCHECKED);
+                      Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_CHECKED);
+                      Send(dlg, IDC_INCREMENTAL, BM_SETCHECK, BST_CHECKED);
+                      Send(dlg, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
+                      ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
+                                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_LANGUAGE_LIST)));
+                      ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+                  });
+        main.OnSettings();
+        EXPECT_EQ(1, main.m_nMemToFree);
+        EXPECT_EQ(3, main.m_nTriggerLevel);
+        EXPECT_EQ(0, main.m_bStayOnTop);
+        EXPECT_EQ(1, main.m_bSysTrayIcon);
+        EXPECT_EQ(1, main.m_bUseIncrementalRelease);
+        EXPECT_EQ(0, ::GetWindowLongA(main.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_NE(nullptr, main.m_hTrayLibrary);
+        EXPECT_EQ("Ende", Text(main.m_hWnd, IDOK));  // the main window's texts follow at once
+
+        // Clearing the box removes the icon at OK.
+        WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
+                  [&] {
+                      const HWND dlg = FindThreadDialog(main.m_hWnd);
+                      Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_UNCHECKED);
+                      ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+                  });
+        main.OnSettings();
+        EXPECT_EQ(nullptr, main.m_hTrayLibrary);
+        EXPECT_TRUE(::IsWindowVisible(main.m_hWnd));
+    });
+}
+
+TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
+{
+    WriteFile(IniPath(), "[Settings]\r\nLanguage=1\r\n");
+    CMainDialog main;
+    RunModal(main, [&] {
+        const int memToFree = main.m_nMemToFree;
+        const std::string exitText = Text(main.m_hWnd, IDOK);
+        WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
+                  [&] {
+                      const HWND dlg = FindThreadDialog(main.m_hWnd);
+                      Send(dlg, IDC_MEMTOFREE_SLIDER, TBM_SETPOS, TRUE, 2);
+                      Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_CHECKED);
+                      Send(dlg, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
+                      ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
+                                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_LANGUAGE_LIST)));
+                      ::SendMessageA(::GetDlgItem(dlg, IDCANCEL), BM_CLICK, 0, 0);
+                  });
+        main.OnSettings();
+        EXPECT_EQ(memToFree, main.m_nMemToFree);
+        EXPECT_EQ(0, main.m_bSysTrayIcon);
+        EXPECT_EQ(nullptr, main.m_hTrayLibrary);
+        EXPECT_EQ(0, g_nLanguage);
+        EXPECT_EQ(exitText, Text(main.m_hWnd, IDOK));  // the main window keeps its language
+    });
+}
