@@ -10,6 +10,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "resources/resource.h"
+
 namespace e2e {
 
 namespace {
@@ -252,6 +254,14 @@ void Bkfr::PressKey(UINT vk) const
         target = info.hwndFocus;
     ::PostMessageA(target, WM_KEYDOWN, vk, 1);
     ::PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+}
+
+bool Bkfr::WaitForNextSecond() const
+{
+    // The uptime line shows whole seconds; it changes within a little more
+    // than a second of refreshes.
+    const std::string before = ControlText(IDC_UPTIME_LINE);
+    return WaitUntil([&] { return ControlText(IDC_UPTIME_LINE) != before; }, 3000);
 }
 
 bool Bkfr::WaitForExit(DWORD timeoutMs)

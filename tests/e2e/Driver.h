@@ -69,6 +69,9 @@ public:
     // A key pressed in the window with the keyboard focus.
     void PressKey(UINT vk) const;
 
+    // Waits until the uptime line changes: a refresh has come and gone.
+    bool WaitForNextSecond() const;
+
     bool WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
     DWORD ExitCode() const;

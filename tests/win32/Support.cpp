@@ -1,7 +1,5 @@
 #include "Support.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 
 namespace win32test {
@@ -195,6 +193,28 @@ void SetLanguageDir(const char* dir)
     else
         ::RegDeleteValueA(key, "InstallDir");
     ::RegCloseKey(key);
+}
+
+void MainWindowFixture::SetUp()
+{
+    DeleteFile(IniPath());
+    SetLanguageDir(nullptr);
+}
+
+void MainWindowFixture::TearDown()
+{
+    DeleteFile(IniPath());
+    SetLanguageDir(nullptr);
+}
+
+std::string MainWindowFixture::IniPath()
+{
+    return ProgramDir() + "bkfr.ini";
+}
+
+void MainWindowFixture::WriteIni(const std::string& settings)
+{
+    WriteFile(IniPath(), "[Settings]\r\n" + settings);
 }
 
 }  // namespace win32test

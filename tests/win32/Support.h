@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "framework/Afx.h"
 
 namespace win32test {
@@ -52,5 +54,18 @@ void DeleteFile(const std::string& path);
 
 // HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
 void SetLanguageDir(const char* dir);
+
+// Tests that run the main window in-process: each starts without a
+// bkfr.ini beside the program and without a language directory, and leaves
+// neither behind.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static std::string IniPath();
+    // Writes bkfr.ini with section "Settings" and the given lines.
+    static void WriteIni(const std::string& settings);
+};
 
 }  // namespace win32test

@@ -13,20 +13,7 @@ using namespace win32test;
 
 namespace {
 
-class LanguageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-};
+using LanguageTest = MainWindowFixture;
 
 std::string Text(HWND hwnd, int id)
 {

@@ -13,18 +13,7 @@ using namespace win32test;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    void TearDown() override { DeleteFile(IniPath()); }
-
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-    static void WriteIni(const std::string& settings) { WriteFile(IniPath(), "[Settings]\r\n" + settings); }
-};
+using MainWindowTest = MainWindowFixture;
 
 std::string Text(HWND hwnd, int id)
 {

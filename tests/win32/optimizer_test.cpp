@@ -13,16 +13,7 @@ using namespace win32test;
 
 namespace {
 
-class OptimizerTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    void TearDown() override { DeleteFile(IniPath()); }
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-};
+using OptimizerTest = MainWindowFixture;
 
 // So much that the system can never give it: a run starts (free memory is
 // below it) and its one allocation fails at once. (Only in one-block mode:

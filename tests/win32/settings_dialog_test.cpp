@@ -15,11 +15,11 @@ using namespace win32test;
 
 namespace {
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public MainWindowFixture {
 protected:
     void SetUp() override
     {
-        DeleteFile(IniPath());
+        MainWindowFixture::SetUp();
         lang.Write("language.ini", "[languages]\r\n0=de.ini\r\n1=en.ini\r\n");
         lang.Write("de.ini",
                    "[free_settings]\r\nCaption_Text=Einstellungen\r\nMemoryToFree_Text=Freizugebender Speicher\r\n"
@@ -32,13 +32,6 @@ protected:
         ReadLanguageDir();
         g_nLanguage = 1;
     }
-    void TearDown() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-
     // A dialog with the ranges and values a main window would give it.
     static void Prepare(CSettingsDialog& dlg, int memToFree, int trigger, int stayOnTop, int tray, int incremental)
     {
@@ -221,7 +214,7 @@ TEST_F(SettingsDialogTest, PressingTheBackgroundStartsMovingTheWindow)
 // The main window's Settings command, with the dialog worked from a timer.
 TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
 {
-    WriteFile(IniPath(), "[Settings]\r\nLanguage=1\r\n");
+    WriteIni("Language=1\r\n");
     CMainDialog main;
     RunModal(main, [&] {
         main.m_nMemToFree = 0;  // shows 1, becomes 1
@@ -266,7 +259,7 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
 
 TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
 {
-    WriteFile(IniPath(), "[Settings]\r\nLanguage=1\r\n");
+    WriteIni("Language=1\r\n");
     CMainDialog main;
     RunModal(main, [&] {
         const int memToFree = main.m_nMemToFree;

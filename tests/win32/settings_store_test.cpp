@@ -15,17 +15,7 @@ using namespace win32test;
 
 namespace {
 
-class SettingsStore : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    void TearDown() override { DeleteFile(IniPath()); }
-
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-};
+using SettingsStore = MainWindowFixture;
 
 // The file's lines without blank ones.
 std::vector<std::string> Lines(const std::string& content)
@@ -102,7 +92,7 @@ TEST_F(SettingsStore, ValuesAreReadAsTheProfileFunctionsReadThem)
 
 TEST_F(SettingsStore, PositionAndLayerAreAppliedAndNegativeEdgesWrittenWithASign)
 {
-    WriteFile(IniPath(), "[Settings]\r\nLeft=40\r\nTop=30\r\nStayOnTop=0\r\nTriggerLevel=0\r\n");
+    WriteIni("Left=40\r\nTop=30\r\nStayOnTop=0\r\nTriggerLevel=0\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
         RECT rect;
@@ -139,7 +129,7 @@ TEST_F(SettingsStore, AnExistingFileKeepsItsOtherKeysAndTheirPlaces)
 
 TEST_F(SettingsStore, FlagsAreWrittenAsOneOrZero)
 {
-    WriteFile(IniPath(), "[Settings]\r\nStayOnTop=5\r\nUseIncrementalRelease=-3\r\n");
+    WriteIni("StayOnTop=5\r\nUseIncrementalRelease=-3\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {});
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=1"));

@@ -15,21 +15,7 @@ using namespace win32test;
 
 namespace {
 
-class TrayTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteFile(IniPath());
-        SetLanguageDir(nullptr);
-    }
-    static std::string IniPath() { return ProgramDir() + "bkfr.ini"; }
-    static void WriteIni(const std::string& settings) { WriteFile(IniPath(), "[Settings]\r\n" + settings); }
-};
+using TrayTest = MainWindowFixture;
 
 std::string MenuText(HMENU menu, UINT position)
 {
