@@ -1,11 +1,38 @@
 // The floor the benchmarks measure bkfr against: the least a memory monitor
 // can do. A plain window with four labels that a 500 ms timer fills from one
 // GlobalMemoryStatus reading; no meters, no menu, no C++ library.
+// Built a second time with FLOOR_SAME_DLLS: then it also loads the system
+// DLLs that bkfr needs for its meters, tray icon and registry reads, which
+// tells what those DLLs cost from what bkfr's own work costs.
 #include <windows.h>
 
 #include <cstdio>
 
+#ifdef FLOOR_SAME_DLLS
+#include <commctrl.h>
+#include <shellapi.h>
+#endif
+
 namespace {
+
+#ifdef FLOOR_SAME_DLLS
+// Never set: the calls only make the functions imports, which the system
+// loads with the program as it loads bkfr's.
+volatile bool g_never = false;
+
+void LoadSameDlls()
+{
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    if (g_never) {
+        ::Shell_NotifyIconA(NIM_DELETE, nullptr);
+        ::RegCloseKey(nullptr);
+        ::GetStockObject(DEFAULT_GUI_FONT);
+    }
+}
+#else
+void LoadSameDlls() {}
+#endif
 
 const char kClassName[] = "BriskletFloor";
 const UINT_PTR kTimer = 1;
@@ -52,6 +79,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
+    LoadSameDlls();
     WNDCLASSA wc{};
     wc.lpfnWndProc = &WindowProc;
     wc.hInstance = instance;

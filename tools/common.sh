@@ -111,12 +111,13 @@ prepare_prefix() {
 
 # A fresh copy of the prepared prefix for one test run, so that what a
 # run leaves in it (registry values, installed programs) never reaches the
-# next one. Exports BRISKLET_WINEPREFIX, which wine_env then uses.
+# next one. Exports BRISKLET_WINEPREFIX, which wine_env then uses. $1
+# names the copy (wineprefix-test unless given).
 fresh_test_prefix() {
     prepare_prefix
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
-    export BRISKLET_WINEPREFIX="$BUILD/wineprefix-test"
+    export BRISKLET_WINEPREFIX="$BUILD/${1:-wineprefix-test}"
     rm -rf "$BRISKLET_WINEPREFIX"
     cp -a "$BUILD/wineprefix" "$BRISKLET_WINEPREFIX"
     wine_env
