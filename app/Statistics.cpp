@@ -52,19 +52,19 @@ void CMainDialog::RefreshStatistics()
     if (m_pWorkerThread != nullptr) {
         // An optimization runs: zeros instead of live figures, and the
         // window and tray icons stay as the worker set them.
-        SetDlgItemText(IDC_FREERAM_LINE, FreeRamPlaceholderLine(GetText(TextKey::FreeRam), kb).c_str());
+        SetDlgItemTextIfChanged(IDC_FREERAM_LINE, FreeRamPlaceholderLine(GetText(TextKey::FreeRam), kb).c_str());
         m_meterFreeRam.SetPos(0);
         ms.Refresh();
-        SetDlgItemText(IDC_TOTALRAM_LINE, TotalRamLine(GetText(TextKey::TotalRam), ms.dwTotalPhys, mb).c_str());
-        SetDlgItemText(IDC_MEMORYLOAD_CAPTION, GetText(TextKey::MemoryLoad).c_str());
+        SetDlgItemTextIfChanged(IDC_TOTALRAM_LINE, TotalRamLine(GetText(TextKey::TotalRam), ms.dwTotalPhys, mb).c_str());
+        SetDlgItemTextIfChanged(IDC_MEMORYLOAD_CAPTION, GetText(TextKey::MemoryLoad).c_str());
         m_meterMemoryLoad.SetPos(0);
-        m_lblPageFile.SetWindowText(PageFilePlaceholderLine(GetText(TextKey::SwapFile), mb).c_str());
+        m_lblPageFile.SetWindowTextIfChanged(PageFilePlaceholderLine(GetText(TextKey::SwapFile), mb).c_str());
         m_meterPageFile.SetPos(0);
         m_meterCpu.SetPos(0);
     } else {
         // One reading serves every figure of the refresh.
         ms.Refresh();
-        SetDlgItemText(IDC_FREERAM_LINE, FreeRamLine(GetText(TextKey::FreeRam), ms.dwAvailPhys, kb).c_str());
+        SetDlgItemTextIfChanged(IDC_FREERAM_LINE, FreeRamLine(GetText(TextKey::FreeRam), ms.dwAvailPhys, kb).c_str());
         const double freePercent = FreePercent(ms.dwAvailPhys, ms.dwTotalPhys);
         m_meterFreeRam.SetPos(static_cast<int>(freePercent));
 
@@ -78,15 +78,15 @@ void CMainDialog::RefreshStatistics()
             UpdateTrayIcon(GetIcon(FALSE), tip.c_str());
         }
 
-        SetDlgItemText(IDC_TOTALRAM_LINE, TotalRamLine(GetText(TextKey::TotalRam), ms.dwTotalPhys, mb).c_str());
-        SetDlgItemText(IDC_MEMORYLOAD_CAPTION, GetText(TextKey::MemoryLoad).c_str());
+        SetDlgItemTextIfChanged(IDC_TOTALRAM_LINE, TotalRamLine(GetText(TextKey::TotalRam), ms.dwTotalPhys, mb).c_str());
+        SetDlgItemTextIfChanged(IDC_MEMORYLOAD_CAPTION, GetText(TextKey::MemoryLoad).c_str());
         m_meterMemoryLoad.SetPos(static_cast<int>(ms.dwMemoryLoad));
-        m_lblPageFile.SetWindowText(
+        m_lblPageFile.SetWindowTextIfChanged(
             PageFileLine(GetText(TextKey::SwapFile), ms.dwTotalPageFile, ms.dwAvailPageFile, mb).c_str());
         m_meterPageFile.SetPos(PageFileUsedPercent(ms.dwAvailPageFile, ms.dwTotalPageFile));
         m_meterCpu.SetPos(g_cpuUsage.GetCpuUsage());
     }
 
     FormatUptime();
-    SetDlgItemText(IDC_UPTIME_LINE, UptimeLine(GetText(TextKey::Uptime), m_szUptime).c_str());
+    SetDlgItemTextIfChanged(IDC_UPTIME_LINE, UptimeLine(GetText(TextKey::Uptime), m_szUptime).c_str());
 }

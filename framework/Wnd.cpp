@@ -33,6 +33,20 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
     return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
 }
 
+void CWnd::SetWindowTextIfChanged(HWND hWnd, const char* text)
+{
+    const int length = lstrlenA(text);
+    if (::GetWindowTextLengthA(hWnd) == length) {
+        char shown[256];
+        if (length < static_cast<int>(sizeof shown)) {
+            ::GetWindowTextA(hWnd, shown, sizeof shown);
+            if (lstrcmpA(shown, text) == 0)
+                return;
+        }
+    }
+    ::SetWindowTextA(hWnd, text);
+}
+
 void CWnd::BindDlgItem(UINT nID, const CWnd* pParent)
 {
     HWND hWnd = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));

@@ -57,6 +57,11 @@ public:
         return ::GetWindowTextA(m_hWnd, buffer, maxCount);
     }
     void SetDlgItemText(int nID, const char* text) const { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    // Sets a text only when it differs from the one shown, so that a label
+    // refreshed with the same words is not painted again.
+    void SetWindowTextIfChanged(const char* text) const { SetWindowTextIfChanged(m_hWnd, text); }
+    void SetDlgItemTextIfChanged(int nID, const char* text) const { SetWindowTextIfChanged(GetDlgItem(nID), text); }
+    static void SetWindowTextIfChanged(HWND hWnd, const char* text);
     HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
     BOOL EnableWindow(BOOL bEnable = TRUE) const { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }

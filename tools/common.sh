@@ -60,7 +60,7 @@ build_native() {
 build_windows() {
     local arch=$1
     cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null &&
         cmake --build "$BUILD/$arch" -j"$(nproc)" --target "${@:2}"
 }
 

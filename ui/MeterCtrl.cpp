@@ -80,6 +80,9 @@ void CMeterCtrl::DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) cons
     COffscreenDC memDC(pDC);
     const GradientPlan plan = PlanGradient(m_clrStart, m_clrEnd, rect.right, nFilledWidth);
     for (const GradientBand& band : plan.bands) {
+        // A band narrower than a pixel paints nothing.
+        if (band.left == band.right)
+            continue;
         const RECT area = {band.left, 0, band.right, rect.bottom + 1};
         memDC.FillSolidRect(area, band.colour);
     }
