@@ -13,7 +13,6 @@ class CButton : public CWnd {};
 class CProgressCtrl : public CWnd {
 public:
     int SetPos(int nPos) const { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos), 0)); }
-    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS, 0, 0)); }
 };
 
 class CComboBox : public CWnd {
@@ -25,7 +24,6 @@ public:
     }
     int SetCurSel(int nSelect) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
 };
 
 class CSliderCtrl : public CWnd {
@@ -34,6 +32,4 @@ public:
     void SetRangeMax(int nMax, BOOL bRedraw) const { SendMessage(TBM_SETRANGEMAX, bRedraw, nMax); }
     void SetPos(int nPos, BOOL bRedraw = TRUE) const { SendMessage(TBM_SETPOS, bRedraw, nPos); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
-    int GetRangeMin() const { return static_cast<int>(SendMessage(TBM_GETRANGEMIN)); }
-    int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
 };

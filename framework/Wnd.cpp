@@ -28,11 +28,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
-}
-
 void CWnd::SetWindowTextIfChanged(HWND hWnd, const char* text)
 {
     const int length = lstrlenA(text);

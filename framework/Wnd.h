@@ -35,9 +35,7 @@ public:
 
     // Binds this object to an existing window without taking its messages.
     void Attach(HWND hWnd) { m_hWnd = hWnd; }
-    // Binds this object to a dialog control and routes the control's
-    // messages through this object's message map.
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    // Routes the window's messages through this object's message map.
     BOOL SubclassWindow(HWND hWnd);
     // Binds this object to a dialog control: subclassed when the class has
     // a message map of its own, merely attached otherwise.
