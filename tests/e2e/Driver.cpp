@@ -25,6 +25,28 @@ std::string EnvDir(const char* name)
     return dir;
 }
 
+
+bool WriteWholeFile(const std::string& path, const std::string& content)
+{
+    // Truncated in place: the file keeps its identity (a bound mount
+    // follows the file, not its name).
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    ::SetEndOfFile(file);
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ok && written == content.size();
+}
+
+
+int g_dirCounter = 0;
+
+}  // namespace
+
 void RemoveTree(const std::string& dir)
 {
     WIN32_FIND_DATAA found;
@@ -46,22 +68,6 @@ void RemoveTree(const std::string& dir)
     ::RemoveDirectoryA(dir.c_str());
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& content)
-{
-    // Truncated in place: the file keeps its identity (a bound mount
-    // follows the file, not its name).
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    ::SetEndOfFile(file);
-    DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == content.size();
-}
-
 std::string ReadWholeFile(const std::string& path)
 {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -76,10 +82,6 @@ std::string ReadWholeFile(const std::string& path)
     ::CloseHandle(file);
     return content;
 }
-
-int g_dirCounter = 0;
-
-}  // namespace
 
 std::string BinDir()
 {

@@ -17,6 +17,11 @@ std::string ScratchDir();  // a folder the tests may fill
 std::string SourceDir();   // the repository (lang/, docs/)
 std::string MeminfoPath(); // the /proc/meminfo copy, or empty when it cannot be faked
 
+// Removes a folder (ending in a backslash) with everything in it.
+void RemoveTree(const std::string& dir);
+// A file's bytes; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 // Polls `condition` every few milliseconds until it holds or timeoutMs pass.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 

@@ -78,20 +78,6 @@ bool Exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string ReadBytes(const std::string& path)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string content;
-    char buffer[8192];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        content.append(buffer, read);
-    ::CloseHandle(file);
-    return content;
-}
 
 bool AppendBytes(const std::string& path, const std::string& text)
 {
@@ -143,7 +129,7 @@ unsigned long long TreeBytes(const std::string& dir)
 // The machine field of a program's PE header, or 0.
 WORD PeMachine(const std::string& path)
 {
-    const std::string image = ReadBytes(path);
+    const std::string image = ReadWholeFile(path);
     if (image.size() < 0x40 || image.compare(0, 2, "MZ") != 0)
         return 0;
     const DWORD peOffset = *reinterpret_cast<const DWORD*>(image.data() + 0x3C);
@@ -297,24 +283,6 @@ bool WaitForUninstall()
     return WaitUntil([] { return !KeyExists(InstalledView(), kUninstallKey); }, kSetupTimeoutMs);
 }
 
-void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(dir + name + "\\");
-            else
-                ::DeleteFileA((dir + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(dir.c_str());
-}
 
 // No installation and no kept settings, before a test and after it: the
 // uninstaller first, then whatever a faulty one or a failed run left.
@@ -437,18 +405,18 @@ void CheckInstallation(const std::string& otherViewBefore)
 
     // The documents and every language file, as shipped.
     for (const char* doc : {"bkfr.htm", "bkfr.png", "readme.txt"}) {
-        const std::string shipped = ReadBytes(SourceDir() + "docs\\" + doc);
+        const std::string shipped = ReadWholeFile(SourceDir() + "docs\\" + doc);
         ASSERT_FALSE(shipped.empty()) << doc;
-        EXPECT_TRUE(shipped == ReadBytes(dir + doc)) << doc;
+        EXPECT_TRUE(shipped == ReadWholeFile(dir + doc)) << doc;
     }
     const std::vector<std::string> languages = FileNames(SourceDir() + "lang\\*.ini");
     ASSERT_FALSE(languages.empty());
     EXPECT_EQ(languages.size(), FileNames(dir + "lang\\*.ini").size());
     for (const std::string& name : languages)
-        EXPECT_TRUE(ReadBytes(SourceDir() + "lang\\" + name) == ReadBytes(dir + "lang\\" + name)) << name;
+        EXPECT_TRUE(ReadWholeFile(SourceDir() + "lang\\" + name) == ReadWholeFile(dir + "lang\\" + name)) << name;
 
     // The settings file, there for every user to write.
-    EXPECT_EQ("[Settings]", ReadBytes(dir + "bkfr.ini").substr(0, 10));
+    EXPECT_EQ("[Settings]", ReadWholeFile(dir + "bkfr.ini").substr(0, 10));
 
     // The language folder, with its final backslash, in the view of the
     // installed build only.
@@ -672,7 +640,7 @@ TEST_F(Installer, ReinstallationKeepsTheSettingsAndUninstallRemovesThemWhenAsked
         ::CloseHandle(file);
     }
     ASSERT_NO_FATAL_FAILURE(InstallSilently());
-    EXPECT_EQ(kept, ReadBytes(ini));
+    EXPECT_EQ(kept, ReadWholeFile(ini));
 
     // Uninstalled by hand: confirm, answer No to keeping the settings, close.
     RunProgram(Quoted(dir + "Uninstall.exe"), false);
