@@ -53,16 +53,7 @@ public:
     static std::vector<std::string> Opened()
     {
         std::vector<std::string> lines;
-        HANDLE file = ::CreateFileA(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return lines;
-        std::string content;
-        char buffer[1024];
-        DWORD read = 0;
-        while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-            content.append(buffer, read);
-        ::CloseHandle(file);
+        const std::string content = ReadWholeFile(LogPath());
         std::size_t start = 0;
         for (std::size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
             std::string line = content.substr(start, end - start);

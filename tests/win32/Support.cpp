@@ -195,6 +195,27 @@ void SetLanguageDir(const char* dir)
     ::RegCloseKey(key);
 }
 
+std::string Text(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
+    ::GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
+    text.resize(text.size() - 1);
+    return text;
+}
+
+std::string MenuText(HMENU menu, UINT item, UINT flags)
+{
+    char text[256] = "";
+    ::GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
+
+HICON SmallIcon(const CWnd& wnd)
+{
+    return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_SMALL, 0));
+}
+
 void MainWindowFixture::SetUp()
 {
     DeleteFile(IniPath());

@@ -52,6 +52,11 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 void DeleteFile(const std::string& path);
 
+// A dialog control's text, a menu item's text, a window's small icon.
+std::string Text(HWND dialog, int id);
+std::string MenuText(HMENU menu, UINT item, UINT flags);
+HICON SmallIcon(const CWnd& wnd);
+
 // HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
 void SetLanguageDir(const char* dir);
 

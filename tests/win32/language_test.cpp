@@ -17,20 +17,6 @@ namespace {
 
 using LanguageTest = MainWindowFixture;
 
-std::string Text(HWND hwnd, int id)
-{
-    char text[4096] = "";
-    ::GetDlgItemTextA(hwnd, id, text, sizeof text);
-    return text;
-}
-
-std::string MenuText(HMENU menu, UINT item, UINT flags)
-{
-    char text[256] = "";
-    ::GetMenuStringA(menu, item, text, sizeof text, flags);
-    return text;
-}
-
 }  // namespace
 
 TEST_F(LanguageTest, DirectoryComesFromTheRegistryWithADefault)

@@ -15,28 +15,9 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-std::string Text(HWND hwnd, int id)
-{
-    char text[512] = "";
-    ::GetDlgItemTextA(hwnd, id, text, sizeof text);
-    return text;
-}
-
-std::string MenuText(HMENU menu, UINT item, UINT flags)
-{
-    char text[256] = "";
-    ::GetMenuStringA(menu, item, text, sizeof text, flags);
-    return text;
-}
-
 HICON Resource(int id)
 {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
-
-HICON SmallIcon(const CWnd& wnd)
-{
-    return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_SMALL, 0));
 }
 
 HICON BigIcon(const CWnd& wnd)

@@ -20,11 +20,6 @@ using OptimizerTest = MainWindowFixture;
 // an incremental run starts with a block as large as the free memory.)
 const int kUnreachableMb = std::numeric_limits<int>::max();
 
-HICON SmallIcon(const CWnd& wnd)
-{
-    return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_SMALL, 0));
-}
-
 // Handles messages until the worker has reported back.
 bool WaitForWorker(const CMainDialog& dlg)
 {

@@ -52,13 +52,6 @@ protected:
     ScratchFolder lang{"lang-settings"};
 };
 
-std::string Text(HWND hwnd, int id)
-{
-    char text[512] = "";
-    ::GetDlgItemTextA(hwnd, id, text, sizeof text);
-    return text;
-}
-
 int Send(HWND dlg, int id, UINT msg, WPARAM w = 0, LPARAM l = 0)
 {
     return static_cast<int>(::SendDlgItemMessageA(dlg, id, msg, w, l));

@@ -17,13 +17,6 @@ namespace {
 
 using TrayTest = MainWindowFixture;
 
-std::string MenuText(HMENU menu, UINT position)
-{
-    char text[256] = "";
-    ::GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
 }  // namespace
 
 TEST_F(TrayTest, AddedAtStartWithTheRecordOfTheFirstFormAndALiveTip)
@@ -124,7 +117,7 @@ TEST_F(TrayTest, PopupMenuHasElevenPositionsWithTheCurrentTexts)
                 continue;
             }
             EXPECT_EQ(items[i].id, info.wID) << i;
-            EXPECT_EQ(items[i].text, MenuText(menu, i)) << i;
+            EXPECT_EQ(items[i].text, MenuText(menu, i, MF_BYPOSITION)) << i;
             EXPECT_EQ(0u, info.fState & (MFS_CHECKED | MFS_GRAYED | MFS_DEFAULT)) << i;
         }
         ::DestroyMenu(menu);
