@@ -1,6 +1,6 @@
 #include "HelpText.h"
 
-#include "app/Paths.h"
+#include "framework/Path.h"
 
 const char kWebsiteArgument[] = "/url:https://www.brisklet.example/free/";
 const char kSendEmailArgument[] = "/mailto:mailto:support@brisklet.example";

@@ -1,6 +1,7 @@
 #include "MainApp.h"
 
 #include "app/MainDialog.h"
+#include "resources/Product.h"
 
 CMainApp theApp;
 
@@ -21,8 +22,6 @@ BOOL CMainApp::InitInstance()
     // Dialog controls have drawn themselves in 3-D since Windows 95, so
     // there is nothing to switch on for them here.
     CMainDialog dlg;
-    m_pMainWnd = &dlg;
     dlg.DoModal();
-    m_pMainWnd = nullptr;
     return FALSE;
 }

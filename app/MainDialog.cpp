@@ -1,10 +1,18 @@
 #include "MainDialog.h"
 
-#include <string>
-
-#include "app/Paths.h"
+#include "app/HelpCommands.h"
+#include "app/HelpText.h"
+#include "app/StatsText.h"
+#include "framework/Path.h"
 #include "i18n/Language.h"
+#include "i18n/MainTexts.h"
+#include "i18n/TextTable.h"
+#include "resources/Product.h"
 #include "resources/resource.h"
+#include "ui/AboutDialog.h"
+#include "ui/SettingsDialog.h"
+#include "ui/TrayMenu.h"
+#include "ui/TrayTip.h"
 
 CMainDialog::CMainDialog(CWnd* pParent)
     : CMovableDialog(IDD_MAIN, pParent), m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_APP)))
@@ -15,11 +23,7 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_OPTIMIZE, m_btnOptimize);
-    DDX_Control(pDX, IDC_PAGEFILE_LINE, m_lblPageFile);
-    DDX_Control(pDX, IDC_MEMORYLOAD_METER, m_meterMemoryLoad);
-    DDX_Control(pDX, IDC_FREERAM_METER, m_meterFreeRam);
-    DDX_Control(pDX, IDC_CPU_METER, m_meterCpu);
-    DDX_Control(pDX, IDC_PAGEFILE_METER, m_meterPageFile);
+    m_panel.DoDataExchange(pDX);
 }
 
 BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
@@ -53,7 +57,6 @@ BOOL CMainDialog::OnInitDialog()
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     SetWindowText(kProductName);
-    m_hTrayLibrary = nullptr;
 
     HINSTANCE instance = AfxGetInstanceHandle();
     m_hIconRed = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_RED));
@@ -69,46 +72,221 @@ BOOL CMainDialog::OnInitDialog()
     ::DeleteMenu(sysMenu, SC_SIZE, MF_BYCOMMAND);
 
     BuildPaths();
-    SetupMeters();
-    LoadSettings();
+    m_panel.SetupMeters();
+    // One reading serves the defaults, the first tip and the first figures.
+    CMemoryStatus ms;
+    ms.Refresh();
+    LoadSettings(ms);
     ReadLanguageDir();
-    LoadMainTexts();
-    RefreshStatistics();
+    LoadMainTexts(m_hWnd);
+    RefreshStatistics(ms);
     SetTimer(kRefreshTimer, kRefreshMs);
     return TRUE;
 }
 
 void CMainDialog::BuildPaths()
 {
-    const DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), m_szModulePath, kMaxPathChars);
+    char modulePath[kMaxPathChars + 1];
+    const DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), modulePath, kMaxPathChars);
     // A path cut at the buffer's end names no real directory: the program
     // then has no settings file and no helper rather than wrong ones.
     const bool complete = length > 0 && length < kMaxPathChars;
-    m_szModulePath[complete ? length : 0] = '\0';
-    const std::string dir = DirectoryOf(m_szModulePath);
-    const std::string ini = dir.empty() ? std::string() : JoinPath(dir, "bkfr.ini");
-    lstrcpynA(m_szProgramDir, dir.c_str(), sizeof m_szProgramDir);
-    lstrcpynA(m_szIniPath, ini.c_str(), sizeof m_szIniPath);
+    modulePath[complete ? length : 0] = '\0';
+    m_strProgramDir = DirectoryOf(modulePath);
+    m_store.SetPath(m_strProgramDir.empty() ? std::string() : JoinPath(m_strProgramDir, "bkfr.ini"));
 }
 
-void CMainDialog::SetupMeters()
+void CMainDialog::SetLayer(UINT flags, int x, int y) const
 {
-    struct MeterLook {
-        CMeterCtrl* meter;
-        COLORREF start, end, text;
-    };
-    const MeterLook looks[] = {
-        {&m_meterFreeRam, RGB(255, 240, 16), RGB(0, 224, 0), RGB(0, 96, 255)},
-        {&m_meterMemoryLoad, RGB(255, 255, 255), RGB(160, 10, 0), RGB(255, 238, 0)},
-        {&m_meterCpu, RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 255)},
-        {&m_meterPageFile, RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 255)},
-    };
-    for (const MeterLook& look : looks) {
-        look.meter->m_clrStart = look.start;
-        look.meter->m_clrEnd = look.end;
-        look.meter->m_clrText = look.text;
-        look.meter->m_bShowPercent = 1;
+    SetWindowPos(m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE | flags);
+}
+
+void CMainDialog::LoadSettings(const CMemoryStatus& ms)
+{
+    m_settings = m_store.LoadSettings(ms.dwTotalPhys);
+    SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
+    if (m_settings.m_bSysTrayIcon && !AddTrayIcon(ms))
+        MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
+}
+
+void CMainDialog::SaveSettings()
+{
+    if (!IsIconic()) {
+        // Minimized, the position from before minimizing stays; otherwise
+        // the window's own.
+        RECT rect;
+        GetWindowRect(&rect);
+        SettingsValues values = m_settings;
+        values.m_nLeft = rect.left;
+        values.m_nTop = rect.top;
+        m_store.SaveSettings(values);
+        return;
     }
+    m_store.SaveSettings(m_settings);
+}
+
+void CMainDialog::OnApplyChanges()
+{
+    SaveSettings();
+    MessageBox(GetText(TextKey::ChangesSaved).c_str(), kProductName, MB_OK);
+}
+
+HICON CMainDialog::LevelIconHandle(LevelIcon level) const
+{
+    switch (level) {
+    case LevelIcon::Red:
+        return m_hIconRed;
+    case LevelIcon::Yellow:
+        return m_hIconYellow;
+    case LevelIcon::Green:
+        return m_hIconGreen;
+    case LevelIcon::AutoOff:
+        break;
+    }
+    return m_hIconAutoOff;
+}
+
+void CMainDialog::OnTimer(UINT_PTR)
+{
+    // Stopped for the work and started again after it, so ticks never pile up.
+    KillTimer(kRefreshTimer);
+    CMemoryStatus ms;
+    ms.Refresh();
+    if (TriggerReached(m_settings.m_nTriggerLevel, ms.dwAvailPhys))
+        StartOptimize(ms.dwAvailPhys);
+    RefreshStatistics(ms);
+    SetTimer(kRefreshTimer, kRefreshMs);
+    Default();
+}
+
+void CMainDialog::RefreshStatistics(const CMemoryStatus& ms)
+{
+    const bool optimizing = m_optimizer.IsRunning();
+    m_panel.RefreshStatistics(ms, optimizing);
+    // While a run is active the window and tray icons stay as it set them.
+    if (optimizing)
+        return;
+    HICON level = LevelIconHandle(
+        ChooseLevelIcon(m_settings.m_nTriggerLevel, FreePercent(ms.dwAvailPhys, ms.dwTotalPhys)));
+    if (GetIcon(FALSE) != level) {
+        SetIcon(level, TRUE);
+        SetIcon(level, FALSE);
+    }
+    if (m_tray.IsPresent()) {
+        m_tray.UpdateTrayIcon(GetIcon(FALSE), RefreshedTipText(Kilobytes(ms.dwAvailPhys), GetText(TextKey::KB),
+                                                               GetText(TextKey::Free)));
+    }
+}
+
+OptimizeRequest CMainDialog::MakeOptimizeRequest()
+{
+    // The worker gets its own copy of the text: a language change may
+    // replace the store's while it runs.
+    return OptimizeRequest{m_hWnd,
+                           m_btnOptimize.m_hWnd,
+                           m_hIconBusy,
+                           &m_tray,
+                           m_settings.m_nMemToFree,
+                           m_settings.m_bUseIncrementalRelease,
+                           GetText(TextKey::OptimizingRam)};
+}
+
+void CMainDialog::StartOptimize(SIZE_T availPhys)
+{
+    m_optimizer.StartOptimize(MakeOptimizeRequest(), availPhys);
+}
+
+void CMainDialog::OnOptimize()
+{
+    CMemoryStatus ms;
+    StartOptimize(ms.Refresh());
+}
+
+LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
+{
+    m_optimizer.OnWorkerDone();
+    return 1;
+}
+
+bool CMainDialog::AddTrayIcon(const CMemoryStatus& ms)
+{
+    return m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE),
+                              FirstTipText(GetText(TextKey::FreeRam), Kilobytes(ms.dwAvailPhys), GetText(TextKey::KB)));
+}
+
+void CMainDialog::RestoreFromTray()
+{
+    // OpenIcon restores, the WM_SIZE of that hides again (OnSize), and the
+    // show below makes the restore visible.
+    ::OpenIcon(m_hWnd);
+    SetLayer(SWP_NOMOVE | SWP_SHOWWINDOW);
+    SetForegroundWindow();
+}
+
+LRESULT CMainDialog::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    switch (lParam) {
+    case WM_LBUTTONDBLCLK:
+        RestoreFromTray();
+        break;
+    case WM_RBUTTONUP:
+        ShowTrayMenu(m_hWnd);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CMainDialog::OnContextMenu(HWND, POINT)
+{
+    ShowTrayMenu(m_hWnd);
+}
+
+void CMainDialog::OnSettings()
+{
+    if (m_tray.IsPresent())
+        RestoreFromTray();
+
+    CMemoryStatus ms;
+    ms.Refresh();
+    CSettingsDialog dlg(this, m_settings, ms.dwTotalPhys);
+    if (dlg.DoModal() != IDOK)
+        return;
+
+    m_settings = dlg.Values();
+    SetLayer(SWP_NOMOVE);
+    if (m_settings.m_bSysTrayIcon && !m_tray.IsPresent())
+        AddTrayIcon(ms);
+    else if (!m_settings.m_bSysTrayIcon && m_tray.IsPresent())
+        m_tray.RemoveTrayIcon();
+    LoadMainTexts(m_hWnd);
+}
+
+void CMainDialog::OnAbout()
+{
+    CAboutDialog dlg(this);
+    dlg.DoModal();
+}
+
+void CMainDialog::OnWebsite()
+{
+    RunHelper(m_hWnd, m_strProgramDir.c_str(), kWebsiteArgument);
+}
+
+void CMainDialog::OnSendEmail()
+{
+    RunHelper(m_hWnd, m_strProgramDir.c_str(), kSendEmailArgument);
+}
+
+void CMainDialog::OnDocumentation()
+{
+    RunHelper(m_hWnd, m_strProgramDir.c_str(), kDocumentationArgument);
+}
+
+void CMainDialog::OnReadme()
+{
+    RunHelper(m_hWnd, m_strProgramDir.c_str(), kReadmeArgument);
 }
 
 void CMainDialog::OnCancel()
@@ -125,8 +303,8 @@ void CMainDialog::OnDestroy()
 {
     Default();
     KillTimer(kRefreshTimer);
-    if (m_hTrayLibrary != nullptr)
-        RemoveTrayIcon();
+    if (m_tray.IsPresent())
+        m_tray.RemoveTrayIcon();
     SaveSettings();
 }
 
@@ -146,8 +324,8 @@ void CMainDialog::OnSysCommand(UINT nID, LPARAM)
     case SC_MINIMIZE: {
         RECT rect;
         GetWindowRect(&rect);
-        m_nLeft = rect.left;
-        m_nTop = rect.top;
+        m_settings.m_nLeft = rect.left;
+        m_settings.m_nTop = rect.top;
         break;
     }
     case SC_CLOSE:
@@ -162,9 +340,8 @@ void CMainDialog::OnSysCommand(UINT nID, LPARAM)
 void CMainDialog::OnSize(UINT, int, int)
 {
     Default();
-    if (m_hTrayLibrary != nullptr)
-        SetWindowPos(m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    if (m_tray.IsPresent())
+        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
 }
 
 void CMainDialog::OnPaint()

@@ -1,75 +1,52 @@
-// The main window: statistics, meters, the Optimize button, the settings
-// values, the tray icon and every command of the program.
+// The main window: it composes the statistics panel, the optimization run,
+// the tray icon and the settings, and receives every command of the
+// program.
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
-#include "app/Messages.h"
-#include "app/Product.h"
-#include "app/StatsText.h"
+#include <string>
+
+#include "app/Settings.h"
+#include "app/StatisticsPanel.h"
 #include "framework/Afx.h"
-#include "ui/MeterCtrl.h"
-#include "ui/TrayRecord.h"
+#include "optimizer/Optimizer.h"
+#include "ui/SettingsValues.h"
+#include "ui/TrayIcon.h"
 
-typedef BOOL(WINAPI* PFN_SHELL_NOTIFY_ICON)(DWORD message, PNOTIFYICONDATAA data);
+enum class LevelIcon;
 
 class CMainDialog : public CMovableDialog {
 public:
     explicit CMainDialog(CWnd* pParent = nullptr);
 
-    // Settings store
-    void LoadSettings();
+    // Reads the settings (defaults from `ms`) and applies them: position,
+    // layer and the tray icon.
+    void LoadSettings(const CMemoryStatus& ms);
+    // Writes the settings with the window's position.
     void SaveSettings();
-
-    // Statistics panel
-    void RefreshStatistics();
-    void FormatUptime();
-
-    // Optimization
-    void StartOptimize();
-
-    // Language texts
-    void LoadMainTexts();
-
-    // Tray icon
-    bool AddTrayIcon();
-    void RemoveTrayIcon();
-    bool UpdateTrayIcon(HICON hIcon, const char* text);
+    // Shows `ms` on the panel; picks the level icon and the tray tip.
+    void RefreshStatistics(const CMemoryStatus& ms);
+    // Starts a run with the current settings; availPhys is the free memory.
+    void StartOptimize(SIZE_T availPhys);
+    // What a run started now is given.
+    OptimizeRequest MakeOptimizeRequest();
+    bool AddTrayIcon(const CMemoryStatus& ms);
     void RestoreFromTray();
-    void ShowTrayMenu();
-
-    // Help commands
-    UINT_PTR RunHelper(const char* argument);
 
     CButton m_btnOptimize;
-    CStatic m_lblPageFile;
-    CMeterCtrl m_meterMemoryLoad;
-    CMeterCtrl m_meterFreeRam;
-    CMeterCtrl m_meterCpu;
-    CMeterCtrl m_meterPageFile;
-    CWinThread* m_pWorkerThread = nullptr;
+    CStatisticsPanel m_panel;
+    COptimizer m_optimizer;
+    CTrayIcon m_tray;
+    CSettingsStore m_store;
+    SettingsValues m_settings;
     HICON m_hIcon;
-    HMODULE m_hTrayLibrary = nullptr;
-    HMODULE m_hShellModule = nullptr;
-    PFN_SHELL_NOTIFY_ICON m_pfnShellNotifyIcon = nullptr;
-    NotifyIconRecord m_nid{};
     HICON m_hIconRed = nullptr;
     HICON m_hIconGreen = nullptr;
     HICON m_hIconYellow = nullptr;
     HICON m_hIconBusy = nullptr;
     HICON m_hIconAutoOff = nullptr;
-    char m_szUptime[40] = "";
-    int m_nMemToFree = 0;
-    int m_nTriggerLevel = 0;
-    int m_bStayOnTop = 0;
-    int m_bSysTrayIcon = 0;
-    int m_bUseIncrementalRelease = 0;
-    int m_nLeft = 0;
-    int m_nTop = 0;
-    char m_szIniPath[MAX_PATH] = "";
-    char m_szProgramDir[MAX_PATH] = "";
-    char m_szModulePath[MAX_PATH] = "";
+    std::string m_strProgramDir;  // ends in a backslash; empty when unknown
 
     // Handlers (the main window's message map)
     BOOL OnInitDialog() override;
@@ -100,7 +77,8 @@ protected:
 
 private:
     void BuildPaths();
-    void SetupMeters();
+    // SetWindowPos in the layer the settings ask for (topmost or not).
+    void SetLayer(UINT flags, int x = 0, int y = 0) const;
     HICON LevelIconHandle(LevelIcon level) const;
 
     static const UINT_PTR kRefreshTimer = 1;

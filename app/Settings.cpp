@@ -1,88 +1,49 @@
-// The settings file "bkfr.ini" beside the program: read once at start-up,
-// written at every end and on Apply Changes.
-#include <string>
+#include "Settings.h"
 
-#include "app/MainDialog.h"
-#include "app/MemoryStatus.h"
-#include "app/SettingsValues.h"
+#include "app/SettingsDefaults.h"
 #include "i18n/Language.h"
-#include "i18n/TextTable.h"
 
 namespace {
 
 const char kSection[] = "Settings";
 
-int ReadInt(const char* ini, const char* key, int defaultValue)
-{
-    return static_cast<int>(::GetPrivateProfileIntA(kSection, key, defaultValue, ini));
-}
-
-void WriteString(const char* ini, const char* key, const char* value)
-{
-    ::WritePrivateProfileStringA(kSection, key, value, ini);
-}
-
-void WriteInt(const char* ini, const char* key, int value)
-{
-    WriteString(ini, key, std::to_string(value).c_str());
-}
-
 }  // namespace
 
-void CMainDialog::LoadSettings()
+SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys) const
 {
-    // A program whose path does not fit has no settings file: the
-    // defaults apply (an empty name would make the profile functions read
-    // a file in the Windows directory instead).
-    const char* ini = m_szIniPath[0] != '\0' ? m_szIniPath : nullptr;
+    // An empty name would make the profile functions read a file in the
+    // Windows directory instead.
+    const char* ini = m_strIniPath.empty() ? nullptr : m_strIniPath.c_str();
     auto read = [ini](const char* key, int defaultValue) {
-        return ini != nullptr ? ReadInt(ini, key, defaultValue) : defaultValue;
+        return ini != nullptr ? static_cast<int>(::GetPrivateProfileIntA(kSection, key, defaultValue, ini))
+                              : defaultValue;
     };
-
     g_nLanguage = read("Language", 4);
-    CMemoryStatus ms;
-    ms.Refresh();
-    const int defaultMemToFree = DefaultMemToFree(ms.dwTotalPhys);
-    ms.Refresh();
-    const int defaultTriggerLevel = DefaultTriggerLevel(ms.dwTotalPhys);
-
-    m_nMemToFree = read("MemToFree", defaultMemToFree);
-    m_nTriggerLevel = read("TriggerLevel", defaultTriggerLevel);
-    m_nLeft = read("Left", 0);
-    m_nTop = read("Top", 0);
-    m_bStayOnTop = read("StayOnTop", 1);
-    SetWindowPos(m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, m_nLeft, m_nTop, 0, 0, SWP_NOSIZE);
-
-    m_bSysTrayIcon = read("SysTrayIcon", 0);
-    if (m_bSysTrayIcon && !AddTrayIcon())
-        MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
-    m_bUseIncrementalRelease = read("UseIncrementalRelease", 0);
+    SettingsValues values;
+    values.m_nMemToFree = read("MemToFree", DefaultMemToFree(totalPhys));
+    values.m_nTriggerLevel = read("TriggerLevel", DefaultTriggerLevel(totalPhys));
+    values.m_nLeft = read("Left", 0);
+    values.m_nTop = read("Top", 0);
+    values.m_bStayOnTop = read("StayOnTop", 1);
+    values.m_bSysTrayIcon = read("SysTrayIcon", 0);
+    values.m_bUseIncrementalRelease = read("UseIncrementalRelease", 0);
+    return values;
 }
 
-void CMainDialog::SaveSettings()
+void CSettingsStore::SaveSettings(const SettingsValues& values) const
 {
-    if (m_szIniPath[0] == '\0')
+    if (m_strIniPath.empty())
         return;
-    WriteInt(m_szIniPath, "Language", g_nLanguage);
-    WriteInt(m_szIniPath, "MemToFree", m_nMemToFree);
-    WriteInt(m_szIniPath, "TriggerLevel", m_nTriggerLevel);
-    WriteString(m_szIniPath, "StayOnTop", FlagText(m_bStayOnTop));
-    WriteString(m_szIniPath, "SysTrayIcon", FlagText(m_bSysTrayIcon));
-    WriteString(m_szIniPath, "UseIncrementalRelease", FlagText(m_bUseIncrementalRelease));
-    if (IsIconic()) {
-        // The position from before minimizing, not the minimized one.
-        WriteInt(m_szIniPath, "Left", m_nLeft);
-        WriteInt(m_szIniPath, "Top", m_nTop);
-    } else {
-        RECT rect;
-        GetWindowRect(&rect);
-        WriteInt(m_szIniPath, "Left", rect.left);
-        WriteInt(m_szIniPath, "Top", rect.top);
-    }
-}
-
-void CMainDialog::OnApplyChanges()
-{
-    SaveSettings();
-    MessageBox(GetText(TextKey::ChangesSaved).c_str(), kProductName, MB_OK);
+    const char* ini = m_strIniPath.c_str();
+    auto write = [ini](const char* key, const std::string& text) {
+        ::WritePrivateProfileStringA(kSection, key, text.c_str(), ini);
+    };
+    write("Language", std::to_string(g_nLanguage));
+    write("MemToFree", std::to_string(values.m_nMemToFree));
+    write("TriggerLevel", std::to_string(values.m_nTriggerLevel));
+    write("StayOnTop", FlagText(values.m_bStayOnTop));
+    write("SysTrayIcon", FlagText(values.m_bSysTrayIcon));
+    write("UseIncrementalRelease", FlagText(values.m_bUseIncrementalRelease));
+    write("Left", std::to_string(values.m_nLeft));
+    write("Top", std::to_string(values.m_nTop));
 }

@@ -1,27 +1,6 @@
 #include "StatsText.h"
 
-#include <algorithm>
 #include <cstdio>
-
-std::string FormatThousands(long long value)
-{
-    std::string digits = std::to_string(value);
-    const bool negative = !digits.empty() && digits[0] == '-';
-    if (negative)
-        digits.erase(0, 1);
-
-    std::string grouped;
-    int copied = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        grouped += *it;
-        if (++copied % 3 == 0 && it + 1 != digits.rend())
-            grouped += ',';
-    }
-    if (negative)
-        grouped += '-';
-    std::reverse(grouped.begin(), grouped.end());
-    return grouped;
-}
 
 std::string FormatUptime(std::uint32_t tickCountMs)
 {
@@ -31,11 +10,6 @@ std::string FormatUptime(std::uint32_t tickCountMs)
                   static_cast<unsigned>((s / 3600) % 24), static_cast<unsigned>((s / 60) % 60),
                   static_cast<unsigned>(s % 60));
     return text;
-}
-
-std::string JoinWords(const std::string& first, const std::string& second, const std::string& third)
-{
-    return first + " " + second + " " + third;
 }
 
 std::string PageFileText(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,

@@ -6,22 +6,18 @@
 #include <cstdint>
 #include <string>
 
+#include "i18n/TextFormat.h"
+#include "measure/MemoryUnits.h"
 #include "measure/Percent.h"
-
-// Decimal text with a comma after every three digits from the right.
-std::string FormatThousands(long long value);
 
 // Time since Windows started as "DD/HH:MM:SS " (with the trailing blank),
 // from the system tick count in milliseconds.
 std::string FormatUptime(std::uint32_t tickCountMs);
 
-// "%s %s %s"
-std::string JoinWords(const std::string& first, const std::string& second, const std::string& third);
-
 template <typename Bytes>
 std::string FreeRamLine(const std::string& label, Bytes availPhys, const std::string& kbUnit)
 {
-    return JoinWords(label, FormatThousands(static_cast<long long>(availPhys >> 10)), kbUnit);
+    return JoinWords(label, FormatThousands(static_cast<long long>(Kilobytes(availPhys))), kbUnit);
 }
 
 // Shown while an optimization runs.
@@ -34,7 +30,7 @@ inline std::string FreeRamPlaceholderLine(const std::string& label, const std::s
 template <typename Bytes>
 std::string TotalRamLine(const std::string& label, Bytes totalPhys, const std::string& mbUnit)
 {
-    return JoinWords(label, FormatThousands(static_cast<long long>(totalPhys >> 20) + 1), mbUnit);
+    return JoinWords(label, FormatThousands(static_cast<long long>(Megabytes(totalPhys)) + 1), mbUnit);
 }
 
 std::string PageFileText(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,
@@ -46,7 +42,7 @@ template <typename Bytes>
 std::string PageFileLine(const std::string& label, Bytes totalPageFile, Bytes availPageFile, const std::string& mbUnit)
 {
     const Bytes used = static_cast<Bytes>(totalPageFile - availPageFile);
-    return PageFileText(label, used >> 20, totalPageFile >> 20, mbUnit);
+    return PageFileText(label, Megabytes(used), Megabytes(totalPageFile), mbUnit);
 }
 
 inline std::string PageFilePlaceholderLine(const std::string& label, const std::string& mbUnit)
@@ -88,5 +84,5 @@ LevelIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent);
 template <typename Bytes>
 bool TriggerReached(std::int32_t triggerLevelMb, Bytes availPhys)
 {
-    return triggerLevelMb > 0 && (availPhys >> 20) < static_cast<Bytes>(triggerLevelMb);
+    return triggerLevelMb > 0 && Megabytes(availPhys) < static_cast<unsigned long long>(triggerLevelMb);
 }

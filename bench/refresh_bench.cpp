@@ -110,7 +110,11 @@ void Measure()
     PumpMessages();
     for (int round = 0; round < g_rounds; ++round) {
         for (Variant& v : g_variants) {
-            const double refresh = TimeCalls(hwnd, g_calls, v.paint, [] { g_main->RefreshStatistics(); });
+            const double refresh = TimeCalls(hwnd, g_calls, v.paint, [] {
+                CMemoryStatus ms;
+                ms.Refresh();
+                g_main->RefreshStatistics(ms);
+            });
             const double baseline = TimeCalls(hwnd, g_calls, v.paint, [hwnd] { BaselineRefresh(hwnd); });
             v.refreshUs.push_back(refresh);
             v.baselineUs.push_back(baseline);

@@ -49,18 +49,19 @@ set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
 add_library(bkfr_app STATIC
     app/HelpCommands.cpp
     app/MainDialog.cpp
-    app/MemoryStatus.cpp
     app/Settings.cpp
-    app/Statistics.cpp
+    app/StatisticsPanel.cpp
     i18n/Language.cpp
     i18n/MainTexts.cpp
     measure/CpuUsage.cpp
+    measure/MemoryStatus.cpp
     measure/OsVersion.cpp
     optimizer/Optimizer.cpp
     ui/AboutDialog.cpp
     ui/MeterCtrl.cpp
     ui/SettingsDialog.cpp
     ui/TrayIcon.cpp
+    ui/TrayMenu.cpp
 )
 target_compile_options(bkfr_app PRIVATE ${WARNINGS})
 target_link_libraries(bkfr_app PUBLIC core framework)

@@ -28,8 +28,5 @@ public:
 
 class CSliderCtrl : public CWnd {
 public:
-    void SetRangeMin(int nMin, BOOL bRedraw) const { SendMessage(TBM_SETRANGEMIN, bRedraw, nMin); }
-    void SetRangeMax(int nMax, BOOL bRedraw) const { SendMessage(TBM_SETRANGEMAX, bRedraw, nMax); }
-    void SetPos(int nPos, BOOL bRedraw = TRUE) const { SendMessage(TBM_SETPOS, bRedraw, nPos); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
 };

@@ -4,9 +4,9 @@
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF colour) const
 {
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(m_hDC, &rect, brush);
-    ::DeleteObject(brush);
+    const COLORREF old = ::SetBkColor(m_hDC, colour);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, old);
 }
 
 CPaintDC::CPaintDC(const CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
@@ -17,4 +17,26 @@ CPaintDC::CPaintDC(const CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
 CPaintDC::~CPaintDC()
 {
     ::EndPaint(m_hWnd, &m_ps);
+}
+
+CMemDC::CMemDC(HDC target, int width, int height) : m_width(width), m_height(height)
+{
+    m_hDC = ::CreateCompatibleDC(target);
+    if (m_hDC == nullptr)
+        return;
+    m_bitmap.Reset(::CreateCompatibleBitmap(target, width, height));
+    if (m_bitmap.Get() != nullptr)
+        m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.Get());
+}
+
+CMemDC::~CMemDC()
+{
+    if (m_hDC == nullptr)
+        return;
+    // The bitmap must leave the context before either can be deleted.
+    if (m_hOldBitmap != nullptr)
+        ::SelectObject(m_hDC, m_hOldBitmap);
+    ::DeleteDC(m_hDC);
+    m_hDC = nullptr;
+    m_bitmap.Reset();
 }

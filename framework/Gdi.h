@@ -1,4 +1,5 @@
-// Device contexts and scoped GDI objects: every paint frees what it made.
+// Device contexts and GDI guards: every object the program makes is owned
+// by one of these and deleted with it.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,8 @@ public:
     CDC& operator=(const CDC&) = delete;
     virtual ~CDC() = default;
 
-    BOOL IsPrinting() const { return ::GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER; }
+    // Fills with the background colour through ExtTextOut, which needs no
+    // brush: a gradient of 255 bands would otherwise make and delete 255.
     void FillSolidRect(const RECT& rect, COLORREF colour) const;
 };
 
@@ -41,4 +43,45 @@ public:
 private:
     HDC m_hDC;
     HGDIOBJ m_hOld;
+};
+
+// Owns one GDI object (bitmap, brush, font) and deletes it.
+template <class Handle>
+class CGdiObject {
+public:
+    explicit CGdiObject(Handle handle = nullptr) : m_handle(handle) {}
+    ~CGdiObject() { Reset(); }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+
+    Handle Get() const { return m_handle; }
+    void Reset(Handle handle = nullptr)
+    {
+        if (m_handle != nullptr)
+            ::DeleteObject(m_handle);
+        m_handle = handle;
+    }
+
+private:
+    Handle m_handle;
+};
+
+// A memory device context compatible with `target`, holding a bitmap of
+// the given size: drawing goes to the bitmap until it is copied somewhere.
+// Check IsValid: the system may refuse the bitmap when memory is short.
+class CMemDC : public CDC {
+public:
+    CMemDC(HDC target, int width, int height);
+    ~CMemDC() override;
+
+    bool IsValid() const { return m_hDC != nullptr && m_bitmap.Get() != nullptr; }
+    HBITMAP Bitmap() const { return m_bitmap.Get(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    CGdiObject<HBITMAP> m_bitmap;
+    HGDIOBJ m_hOldBitmap = nullptr;
+    int m_width;
+    int m_height;
 };

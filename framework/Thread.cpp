@@ -2,37 +2,43 @@
 
 #include <new>
 
-DWORD WINAPI CWinThread::ThreadEntry(LPVOID self)
+namespace {
+
+struct ThreadStart {
+    AFX_THREADPROC pfn;
+    LPVOID param;
+};
+
+DWORD WINAPI ThreadEntry(LPVOID p)
 {
-    CWinThread* thread = static_cast<CWinThread*>(self);
-    DWORD code = 0;
+    const ThreadStart start = *static_cast<ThreadStart*>(p);
+    delete static_cast<ThreadStart*>(p);
     try {
-        code = thread->m_pfnThreadProc(thread->m_pThreadParams);
+        return start.pfn(start.param);
     } catch (...) {
-        // No exception may end the process from a worker thread.
-        code = 1;
+        return 1;
     }
-    ::CloseHandle(thread->m_hThread);
-    delete thread;
-    return code;
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC pfn, LPVOID param, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
-                           LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+}  // namespace
+
+std::unique_ptr<CWinThread> AfxBeginThread(AFX_THREADPROC pfn, LPVOID param, int nPriority, UINT nStackSize,
+                                           DWORD dwCreateFlags)
 {
-    CWinThread* thread = new (std::nothrow) CWinThread(pfn, param);
-    if (thread == nullptr)
+    std::unique_ptr<CWinThread> thread(new (std::nothrow) CWinThread);
+    ThreadStart* start = new (std::nothrow) ThreadStart{pfn, param};
+    if (thread == nullptr || start == nullptr) {
+        delete start;
         return nullptr;
-    // Created suspended so that the handle is stored before the thread can
-    // end and close it.
-    thread->m_hThread = ::CreateThread(lpSecurityAttrs, nStackSize, &CWinThread::ThreadEntry, thread,
-                                       dwCreateFlags | CREATE_SUSPENDED, &thread->m_nThreadID);
+    }
+    thread->m_hThread =
+        ::CreateThread(nullptr, nStackSize, &ThreadEntry, start, dwCreateFlags | CREATE_SUSPENDED, nullptr);
     if (thread->m_hThread == nullptr) {
-        delete thread;
+        delete start;
         return nullptr;
     }
     ::SetThreadPriority(thread->m_hThread, nPriority);
     if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
-        ::ResumeThread(thread->m_hThread);
+        thread->ResumeThread();
     return thread;
 }

@@ -1,25 +1,32 @@
-// Worker threads whose thread object deletes itself when the thread ends.
+// Worker threads. The thread object belongs to whoever started the thread:
+// destroying it closes the handle, and neither waits for the thread nor
+// stops it.
 #pragma once
 
 #include <windows.h>
+
+#include <memory>
 
 typedef UINT(__cdecl* AFX_THREADPROC)(LPVOID);
 
 class CWinThread {
 public:
+    CWinThread() = default;
+    ~CWinThread()
+    {
+        if (m_hThread != nullptr)
+            ::CloseHandle(m_hThread);
+    }
+    CWinThread(const CWinThread&) = delete;
+    CWinThread& operator=(const CWinThread&) = delete;
+
+    DWORD ResumeThread() const { return ::ResumeThread(m_hThread); }
+
     HANDLE m_hThread = nullptr;
-    DWORD m_nThreadID = 0;
-
-private:
-    friend CWinThread* AfxBeginThread(AFX_THREADPROC, LPVOID, int, UINT, DWORD, LPSECURITY_ATTRIBUTES);
-    CWinThread(AFX_THREADPROC pfn, LPVOID param) : m_pfnThreadProc(pfn), m_pThreadParams(param) {}
-    static DWORD WINAPI ThreadEntry(LPVOID self);
-
-    AFX_THREADPROC m_pfnThreadProc;
-    LPVOID m_pThreadParams;
 };
 
-// Starts pfn(param) on a new thread. The returned object belongs to the
-// thread and is deleted when pfn returns; null when no thread could start.
-CWinThread* AfxBeginThread(AFX_THREADPROC pfn, LPVOID param, int nPriority = THREAD_PRIORITY_NORMAL,
-                           UINT nStackSize = 0, DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+// Starts pfn(param) on a new thread; null when no thread could start. An
+// exception that leaves pfn ends the thread with exit code 1, never the
+// process.
+std::unique_ptr<CWinThread> AfxBeginThread(AFX_THREADPROC pfn, LPVOID param, int nPriority = THREAD_PRIORITY_NORMAL,
+                                           UINT nStackSize = 0, DWORD dwCreateFlags = 0);

@@ -18,7 +18,7 @@ void __verbose_terminate_handler()
 }
 }  // namespace __gnu_cxx
 
-CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
+CWinApp::CWinApp()
 {
     g_pApp = this;
 }

@@ -3,11 +3,9 @@
 
 #include <windows.h>
 
-class CWnd;
-
 class CWinApp {
 public:
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp() = default;
@@ -17,9 +15,7 @@ public:
     // The message loop; returns the exit code.
     virtual int Run();
 
-    const char* m_pszAppName;
     HINSTANCE m_hInstance = nullptr;
-    CWnd* m_pMainWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
+#include "framework/Path.h"
 
 // Where the language files are when the registry does not say.
 extern const char kDefaultLanguageDir[];

@@ -1,33 +1,38 @@
-// Loading the main window's texts from the current language file.
-#include <string>
+#include "MainTexts.h"
 
-#include "app/MainDialog.h"
 #include "i18n/Language.h"
-#include "i18n/TextTable.h"
 
-void CMainDialog::LoadMainTexts()
+void ApplyText(HWND window, HMENU menu, const TextRow& row, const std::string& text)
 {
-    HMENU menu = GetMenu();
+    switch (row.target) {
+    case TextTarget::Control:
+        ::SetDlgItemTextA(window, static_cast<int>(row.id), text.c_str());
+        break;
+    case TextTarget::Caption:
+        ::SetWindowTextA(window, text.c_str());
+        break;
+    case TextTarget::MenuPosition:
+        // Only the caption changes; the drop-down menu stays attached.
+        ::ModifyMenuA(menu, row.id, MF_BYPOSITION | MF_STRING, 0, text.c_str());
+        break;
+    case TextTarget::MenuCommand:
+        ::ModifyMenuA(menu, row.id, MF_BYCOMMAND | MF_STRING, row.id, text.c_str());
+        break;
+    case TextTarget::Stored:
+        break;
+    }
+}
+
+void LoadMainTexts(HWND window)
+{
+    HMENU menu = ::GetMenu(window);
     const CLanguageFile file(ResolveLanguageFile());
     for (std::size_t i = 0; i < kMainTextCount; ++i) {
         const TextRow& row = kMainTexts[i];
         const std::string text = file.GetString(row.section, row.key, row.defaultText);
         SetText(static_cast<TextKey>(i), text);
-        switch (row.target) {
-        case TextTarget::Control:
-            SetDlgItemText(static_cast<int>(row.id), text.c_str());
-            break;
-        case TextTarget::MenuPosition:
-            ::ModifyMenuA(menu, row.id, MF_BYPOSITION | MF_STRING, 0, text.c_str());
-            break;
-        case TextTarget::MenuCommand:
-            ::ModifyMenuA(menu, row.id, MF_BYCOMMAND | MF_STRING, row.id, text.c_str());
-            break;
-        case TextTarget::Caption:
-        case TextTarget::Stored:
-            break;
-        }
+        ApplyText(window, menu, row, text);
     }
     // Redraws the menu bar with the new captions.
-    SetMenu(menu);
+    ::SetMenu(window, menu);
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "resources/resource.h"
+
 namespace {
 
 const char kMain[] = "free_main";
@@ -15,29 +17,27 @@ std::array<std::string, kMainTextCount> g_texts;
 
 }  // namespace
 
-// Identifiers as in resource.h; this table must not depend on Windows
-// headers, so the numbers stand here.
 const TextRow kMainTexts[kMainTextCount] = {
     {kMain, "FreeRam_Text", "Free Ram:", TextTarget::Stored, 0},
-    {kMain, "CpuUsage_Text", "CPU Usage", TextTarget::Control, 1033},
-    {kMain, "MemoryLoad_Text", "Memory Load", TextTarget::Control, 1002},
+    {kMain, "CpuUsage_Text", "CPU Usage", TextTarget::Control, IDC_CPU_CAPTION},
+    {kMain, "MemoryLoad_Text", "Memory Load", TextTarget::Control, IDC_MEMORYLOAD_CAPTION},
     {kMain, "SwapFile_Text", "PageFile:", TextTarget::Stored, 0},
     {kMain, "TotalRam_Text", "Total Ram:", TextTarget::Stored, 0},
     {kMain, "Uptime_Text", "Windows elapsed time:", TextTarget::Stored, 0},
-    {kMain, "OptimizeBtn_Text", "Optimize", TextTarget::Control, 1006},
-    {kMain, "ExitBtn_Text", "Exit", TextTarget::Control, 1},
+    {kMain, "OptimizeBtn_Text", "Optimize", TextTarget::Control, IDC_OPTIMIZE},
+    {kMain, "ExitBtn_Text", "Exit", TextTarget::Control, IDOK},
     {kGlobal, "Free_Text", "Free", TextTarget::Stored, 0},
     {kFileMenu, "FileMenu_Text", "&File", TextTarget::MenuPosition, 0},
-    {kFileMenu, "FileMenuOptimize_Text", "&Optimize", TextTarget::MenuCommand, 32771},
-    {kFileMenu, "FileMenuSettings_Text", "&Settings", TextTarget::MenuCommand, 32779},
-    {kFileMenu, "FileMenuApplyChanges_Text", "&Apply Changes", TextTarget::MenuCommand, 32780},
-    {kFileMenu, "FileMenuExit_Text", "E&xit", TextTarget::MenuCommand, 32773},
+    {kFileMenu, "FileMenuOptimize_Text", "&Optimize", TextTarget::MenuCommand, ID_FILE_OPTIMIZE},
+    {kFileMenu, "FileMenuSettings_Text", "&Settings", TextTarget::MenuCommand, ID_FILE_SETTINGS},
+    {kFileMenu, "FileMenuApplyChanges_Text", "&Apply Changes", TextTarget::MenuCommand, ID_FILE_APPLYCHANGES},
+    {kFileMenu, "FileMenuExit_Text", "E&xit", TextTarget::MenuCommand, ID_FILE_EXIT},
     {kHelpMenu, "HelpMenu_Text", "&Help", TextTarget::MenuPosition, 1},
-    {kHelpMenu, "HelpMenuAbout_Text", "&About", TextTarget::MenuCommand, 32774},
-    {kHelpMenu, "HelpMenuWebsite_Text", "&Website", TextTarget::MenuCommand, 32775},
-    {kHelpMenu, "HelpMenuSendEmail_Text", "&Send Email", TextTarget::MenuCommand, 32776},
-    {kHelpMenu, "HelpMenuDocumentation_Text", "&Documentation", TextTarget::MenuCommand, 32777},
-    {kHelpMenu, "HelpMenuReadme_Text", "&Readme", TextTarget::MenuCommand, 32778},
+    {kHelpMenu, "HelpMenuAbout_Text", "&About", TextTarget::MenuCommand, ID_HELP_ABOUT},
+    {kHelpMenu, "HelpMenuWebsite_Text", "&Website", TextTarget::MenuCommand, ID_HELP_WEBSITE},
+    {kHelpMenu, "HelpMenuSendEmail_Text", "&Send Email", TextTarget::MenuCommand, ID_HELP_SENDEMAIL},
+    {kHelpMenu, "HelpMenuDocumentation_Text", "&Documentation", TextTarget::MenuCommand, ID_HELP_DOCUMENTATION},
+    {kHelpMenu, "HelpMenuReadme_Text", "&Readme", TextTarget::MenuCommand, ID_HELP_README},
     {kTrayPopup, "PopupOptimizeRam_Text", "Optimize Ram", TextTarget::Stored, 0},
     {kTrayPopup, "PopupSettings_Text", "Settings", TextTarget::Stored, 0},
     {kTrayPopup, "PopupWebsite_Text", "Website", TextTarget::Stored, 0},
@@ -57,14 +57,17 @@ const TextRow kMainTexts[kMainTextCount] = {
 
 const TextRow kSettingsTexts[kSettingsTextCount] = {
     {kSettings, "Caption_Text", "Settings", TextTarget::Caption, 0},
-    {kSettings, "MemoryToFree_Text", "Memory to Free", TextTarget::Control, 1034},
-    {kSettings, "TriggerLevel_Text", "Trigger Level", TextTarget::Control, 1035},
-    {kSettings, "StayOnTop_Text", "Stay on top of other windows", TextTarget::Control, 1012},
-    {kSettings, "SystemTray_Text", "Use System Tray Icon (Uses more memory)", TextTarget::Control, 1023},
-    {kSettings, "IcrementalRelease_Text", "Use incremental release", TextTarget::Control, 1031},
-    {kSettings, "Language_Text", "Language", TextTarget::Control, 1036},
-    {kSettings, "OKBtn_Text", "OK", TextTarget::Control, 1},
-    {kSettings, "CancelBtn_Text", "Cancel", TextTarget::Control, 2},
+    {kSettings, "MemoryToFree_Text", "Memory to Free", TextTarget::Control, IDC_MEMTOFREE_CAPTION},
+    {kSettings, "TriggerLevel_Text", "Trigger Level", TextTarget::Control, IDC_TRIGGER_CAPTION},
+    {kSettings, "StayOnTop_Text", "Stay on top of other windows", TextTarget::Control, IDC_STAYONTOP},
+    {kSettings, "SystemTray_Text", "Use System Tray Icon (Uses more memory)", TextTarget::Control, IDC_SYSTRAYICON},
+    {kSettings, "IcrementalRelease_Text", "Use incremental release", TextTarget::Control, IDC_INCREMENTAL},
+    {kSettings, "Language_Text", "Language", TextTarget::Control, IDC_LANGUAGE_CAPTION},
+};
+
+const TextRow kSettingsButtonTexts[kSettingsButtonTextCount] = {
+    {kSettings, "OKBtn_Text", "OK", TextTarget::Control, IDOK},
+    {kSettings, "CancelBtn_Text", "Cancel", TextTarget::Control, IDCANCEL},
 };
 
 const char kLanguageEntriesSection[] = "language_entries";

@@ -66,9 +66,12 @@ constexpr std::size_t kMainTextCount = static_cast<std::size_t>(TextKey::Count);
 // The main window's texts, indexed by TextKey.
 extern const TextRow kMainTexts[kMainTextCount];
 
-// The Settings dialog's texts ("free_settings").
-constexpr std::size_t kSettingsTextCount = 9;
+// The Settings dialog's texts ("free_settings"): its captions, then its
+// buttons, which the dialog names after it has filled the language list.
+constexpr std::size_t kSettingsTextCount = 7;
 extern const TextRow kSettingsTexts[kSettingsTextCount];
+constexpr std::size_t kSettingsButtonTextCount = 2;
+extern const TextRow kSettingsButtonTexts[kSettingsButtonTextCount];
 
 // The section that lists the languages by number, ended by kNoMore.
 extern const char kLanguageEntriesSection[];

@@ -1,19 +1,48 @@
 #include "Optimizer.h"
 
-#include <shellapi.h>
-
-#include "app/MainDialog.h"
-#include "app/MemoryStatus.h"
-#include "i18n/TextTable.h"
+#include "measure/MemoryStatus.h"
 #include "optimizer/OptimizePlan.h"
-#include "ui/TrayRecord.h"
-
-WorkerParams g_workerParams;
+#include "ui/TrayIcon.h"
 
 namespace {
 
-// Asks for one block of `size` bytes, writes it and frees it; false when
-// the system has no such block to give.
+// Restores the title and posts the done message when the run ends, by
+// return or by exception.
+class RunEnd {
+public:
+    explicit RunEnd(HWND hWnd) : m_hWnd(hWnd)
+    {
+        if (::GetWindowTextA(hWnd, m_savedTitle, sizeof m_savedTitle) == 0)
+            m_savedTitle[0] = '\0';
+    }
+    ~RunEnd()
+    {
+        ::SetWindowTextA(m_hWnd, m_savedTitle);
+        ::PostMessageA(m_hWnd, WM_WORKER_DONE, 0, 0);
+    }
+    RunEnd(const RunEnd&) = delete;
+    RunEnd& operator=(const RunEnd&) = delete;
+
+private:
+    HWND m_hWnd;
+    char m_savedTitle[79];
+};
+
+void Run(const WorkerParams& params, SIZE_T start)
+{
+    ::SetWindowTextA(params.hWnd, params.strOptimizingText.c_str());
+    if (!params.bIncremental) {
+        params.pfnStep(params.nTargetBytes);
+        return;
+    }
+    ForEachIncrementalSize(start, params.nTargetBytes, [&params](SIZE_T size) {
+        ::SetWindowTextA(params.hWnd, StepTitle(size).c_str());
+        return params.pfnStep(size);
+    });
+}
+
+}  // namespace
+
 bool AllocateTouchFree(SIZE_T size)
 {
     HGLOBAL block = ::GlobalAlloc(GMEM_FIXED, size);
@@ -26,76 +55,52 @@ bool AllocateTouchFree(SIZE_T size)
     return true;
 }
 
-}  // namespace
-
 UINT __cdecl OptimizeThreadProc(LPVOID pParam)
 {
-    const WorkerParams& params = *static_cast<const WorkerParams*>(pParam);
+    const std::unique_ptr<WorkerParams> params(static_cast<WorkerParams*>(pParam));
     CMemoryStatus ms;
     const SIZE_T start = ms.Refresh();
-
-    NotifyIconRecord nid{};
-    nid.cbSize = sizeof nid;
-    nid.hWnd = params.hWnd;
-    nid.uID = 1;
-    nid.uFlags = NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = WM_TRAY_NOTIFY;
-    nid.hIcon = params.hBusyIcon;
-    CopyTip(ComposeTip(params.strOptimizingText), nid.szTip);
-    ::Shell_NotifyIconA(NIM_MODIFY, AsShellRecord(nid));
-
-    char savedTitle[79];
-    if (::GetWindowTextA(params.hWnd, savedTitle, sizeof savedTitle) == 0)
-        savedTitle[0] = '\0';
-    ::SetWindowTextA(params.hWnd, params.strOptimizingText.c_str());
-
-    if (!params.bIncremental) {
-        AllocateTouchFree(params.nTargetBytes);
-    } else {
-        ForEachIncrementalSize(start, params.nTargetBytes, [&params](SIZE_T size) {
-            ::SetWindowTextA(params.hWnd, StepTitle(size).c_str());
-            return AllocateTouchFree(size);
-        });
+    const RunEnd end(params->hWnd);
+    try {
+        Run(*params, start);
+    } catch (...) {
+        // Memory is short when this happens; the run simply ends.
     }
-
-    ::SetWindowTextA(params.hWnd, savedTitle);
-    ::PostMessageA(params.hWnd, WM_WORKER_DONE, 0, 0);
     return 0;
 }
 
-void CMainDialog::OnOptimize()
+bool COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
 {
-    StartOptimize();
+    if (IsRunning())
+        return false;
+    const SIZE_T target = TargetBytes<SIZE_T>(request.nMemToFree);
+    if (!ShouldStartOptimize(availPhys, target))
+        return false;
+
+    std::unique_ptr<WorkerParams> params(new WorkerParams);
+    params->hWnd = request.hWnd;
+    params->nTargetBytes = target;
+    params->bIncremental = request.bIncremental;
+    params->strOptimizingText = request.strOptimizingText;
+    params->pfnStep = request.pfnStep;
+    // Suspended until the busy state shows; a thread that cannot be made
+    // leaves everything as it was.
+    m_pWorkerThread = AfxBeginThread(&OptimizeThreadProc, params.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    if (m_pWorkerThread == nullptr)
+        return false;
+    params.release();  // the worker's now
+
+    m_hOptimizeButton = request.hOptimizeButton;
+    ::EnableWindow(m_hOptimizeButton, FALSE);
+    ::SendMessageA(request.hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(request.hBusyIcon));
+    if (request.pTray != nullptr && request.pTray->IsPresent())
+        request.pTray->UpdateTrayIcon(request.hBusyIcon, request.strOptimizingText);
+    m_pWorkerThread->ResumeThread();
+    return true;
 }
 
-void CMainDialog::StartOptimize()
+void COptimizer::OnWorkerDone()
 {
-    if (m_pWorkerThread != nullptr)
-        return;
-    const SIZE_T target = TargetBytes<SIZE_T>(m_nMemToFree);
-    CMemoryStatus ms;
-    if (!ShouldStartOptimize(ms.Refresh(), target))
-        return;
-
-    m_btnOptimize.EnableWindow(FALSE);
-    SetIcon(m_hIconBusy, FALSE);
-    g_workerParams.nTargetBytes = target;
-    g_workerParams.hWnd = m_hWnd;
-    g_workerParams.hBusyIcon = m_hIconBusy;
-    g_workerParams.bIncremental = m_bUseIncrementalRelease;
-    // The worker's own copy: a language change may replace the store's text
-    // while the worker runs.
-    g_workerParams.strOptimizingText = GetText(TextKey::OptimizingRam);
-    m_pWorkerThread = AfxBeginThread(OptimizeThreadProc, &g_workerParams, THREAD_PRIORITY_NORMAL, 0, 0, nullptr);
-    if (m_pWorkerThread == nullptr) {
-        // No worker will report back: the button must not stay disabled.
-        m_btnOptimize.EnableWindow(TRUE);
-    }
-}
-
-LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
-{
-    m_pWorkerThread = nullptr;
-    m_btnOptimize.EnableWindow(TRUE);
-    return 1;
+    m_pWorkerThread.reset();
+    ::EnableWindow(m_hOptimizeButton, TRUE);
 }

@@ -4,18 +4,62 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "framework/Thread.h"
+
+class CTrayIcon;
+
+// Posted by the worker to its window when the run has ended.
+#define WM_WORKER_DONE (WM_USER + 2)
+
+// Asks for one block of `size` bytes, writes it and frees it; false when
+// the system has no such block to give.
+bool AllocateTouchFree(SIZE_T size);
+
+// What a run is given. The worker keeps a copy of its own: the program may
+// end during a run, and nothing waits for the worker.
 struct WorkerParams {
-    HWND hWnd;             // the main window: title, tray icon, done message
-    SIZE_T nTargetBytes;   // the block size asked for
-    HICON hBusyIcon;
-    int bIncremental;      // grow the block one megabyte at a time
-    std::string strOptimizingText;  // the title and tip text, copied at the start
+    HWND hWnd = nullptr;  // title and done message
+    SIZE_T nTargetBytes = 0;
+    int bIncremental = 0;  // grow the block one megabyte at a time
+    std::string strOptimizingText;
+    // One step of the run; the tests put a failing one here.
+    bool (*pfnStep)(SIZE_T size) = &AllocateTouchFree;
 };
 
-// Filled by StartOptimize immediately before the worker starts; never
-// written while a worker runs.
-extern WorkerParams g_workerParams;
-
+// Runs one optimization with the parameters it owns (a WorkerParams made
+// with new); whatever happens in it, the title comes back and the done
+// message is posted.
 UINT __cdecl OptimizeThreadProc(LPVOID pParam);
+
+// What starting a run needs from the window that asks for it.
+struct OptimizeRequest {
+    HWND hWnd;             // the window whose title the run shows
+    HWND hOptimizeButton;  // disabled while the run is active
+    HICON hBusyIcon;       // small window icon and tray icon while it is
+    CTrayIcon* pTray;      // shows the busy icon and tip when present
+    std::int32_t nMemToFree;
+    int bIncremental;
+    std::string strOptimizingText;
+    bool (*pfnStep)(SIZE_T size) = &AllocateTouchFree;
+};
+
+// At most one run at a time, started and ended on the user-interface
+// thread.
+class COptimizer {
+public:
+    // Starts a run unless one is active or more than the run would free is
+    // free already (availPhys); true when it started.
+    bool StartOptimize(const OptimizeRequest& request, SIZE_T availPhys);
+    // The done message has come: the run is over, Optimize works again.
+    void OnWorkerDone();
+
+    bool IsRunning() const { return m_pWorkerThread != nullptr; }
+
+private:
+    std::unique_ptr<CWinThread> m_pWorkerThread;
+    HWND m_hOptimizeButton = nullptr;
+};

@@ -17,6 +17,13 @@
 #define IDI_APP 142
 #define IDI_AUTOOFF 151
 
+// The buttons every dialog has, as the system's headers define them, for
+// the code that is built without those headers
+#ifndef IDOK
+#define IDOK 1
+#define IDCANCEL 2
+#endif
+
 // Main window controls
 #define IDC_MEMORYLOAD_METER 1001
 #define IDC_MEMORYLOAD_CAPTION 1002

@@ -1,6 +1,5 @@
 #include "AboutDialog.h"
 
-#include "app/MainDialog.h"
 #include "resources/resource.h"
 
 const char kAboutDisclaimer[] =
@@ -20,10 +19,4 @@ BOOL CAboutDialog::OnInitDialog()
     SetDlgItemText(IDC_ABOUT_VERSION, kAboutVersion);
     SetDlgItemText(IDC_ABOUT_NOTICE, kAboutNotice);
     return TRUE;
-}
-
-void CMainDialog::OnAbout()
-{
-    CAboutDialog dlg(this);
-    dlg.DoModal();
 }

@@ -4,30 +4,26 @@
 
 #include "ui/GradientBands.h"
 
-COffscreenDC::COffscreenDC(CDC* pDC) : m_pDC(pDC), m_bMemDC(!pDC->IsPrinting())
+COffscreenDC::COffscreenDC(CDC* pDC) : m_pDC(pDC)
 {
-    if (m_bMemDC) {
-        ::GetClipBox(pDC->m_hDC, &m_rect);
-        m_hDC = ::CreateCompatibleDC(pDC->m_hDC);
-        m_bitmap = ::CreateCompatibleBitmap(pDC->m_hDC, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
-        m_pOldBitmap = ::SelectObject(m_hDC, m_bitmap);
-        ::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
-    } else {
-        // A printer context is drawn on directly.
+    ::GetClipBox(pDC->m_hDC, &m_rect);
+    m_memDC.reset(new CMemDC(pDC->m_hDC, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top));
+    if (!m_memDC->IsValid()) {
+        m_memDC.reset();
         m_hDC = pDC->m_hDC;
+        return;
     }
+    m_hDC = m_memDC->m_hDC;
+    ::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
 }
 
 COffscreenDC::~COffscreenDC()
 {
-    if (m_bMemDC) {
+    if (m_memDC != nullptr)
         ::BitBlt(m_pDC->m_hDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
                  m_hDC, m_rect.left, m_rect.top, SRCCOPY);
-        ::SelectObject(m_hDC, m_pOldBitmap);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_hDC);
-    }
-    // A borrowed context belongs to the caller.
+    // Either context belongs to someone else: the target to the caller,
+    // the memory one to m_memDC.
     m_hDC = nullptr;
 }
 

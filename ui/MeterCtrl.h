@@ -1,22 +1,23 @@
 // The gradient percentage meter on the main window's progress bars.
 #pragma once
 
+#include <memory>
+
 #include "framework/Afx.h"
 
 // A drawing context standing in for a target context during one paint:
 // drawing goes to a bitmap of the target's clip box, which reaches the
-// target in one BitBlt when the object is destroyed.
+// target in one BitBlt when the object is destroyed. Where the system
+// gives no bitmap, drawing goes to the target directly.
 class COffscreenDC : public CDC {
 public:
     explicit COffscreenDC(CDC* pDC);
     ~COffscreenDC() override;
 
 private:
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_pOldBitmap = nullptr;
     CDC* m_pDC;
     RECT m_rect{};
-    BOOL m_bMemDC;
+    std::unique_ptr<CMemDC> m_memDC;
 };
 
 class CMeterCtrl : public CProgressCtrl {

@@ -3,35 +3,33 @@
 #pragma once
 
 #include "framework/Afx.h"
+#include "ui/SettingsValues.h"
 
 class CSettingsDialog : public CMovableDialog {
 public:
-    explicit CSettingsDialog(CWnd* pParent);
+    // Shows `values` on a machine with totalPhys bytes of memory, which sets
+    // the sliders' ranges and the labels' percentages.
+    CSettingsDialog(CWnd* pParent, const SettingsValues& values, unsigned long long totalPhys);
+
+    // After OK: the values as the user left them.
+    const SettingsValues& Values() const { return m_values; }
 
     BOOL OnInitDialog() override;
     void UpdateValueLabels();
     void LoadSettingsTexts();
 
-    CComboBox m_comboLanguage;
-    int m_nMemToFree = 0;
-    int m_bStayOnTop = 0;
-    int m_nTriggerLevel = 0;
-    int m_bSysTrayIcon = 0;
-    int m_bUseIncrementalRelease = 0;
-    CSliderCtrl m_memToFreeSlider;
-    CSliderCtrl m_triggerSlider;
-    // Ranges and start positions: set by the caller before DoModal.
-    int m_nMemToFreeMin;
-    int m_nMemToFreeMax;
-    int m_nTriggerMin;
-    int m_nTriggerMax;
-    int m_nMemToFreeStart;
-    int m_nTriggerStart;
-
     void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar);
     void OnSelChangeLanguage();
+
+    CComboBox m_comboLanguage;
+    CSliderCtrl m_memToFreeSlider;
+    CSliderCtrl m_triggerSlider;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     const CMessageMap* GetMessageMap() const override;
+
+private:
+    SettingsValues m_values;
+    unsigned long long m_totalPhys;
 };

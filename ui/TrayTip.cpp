@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/Product.h"
-#include "app/StatsText.h"
+#include "i18n/TextFormat.h"
+#include "resources/Product.h"
 
 std::string ComposeTip(const std::string& text)
 {

@@ -76,20 +76,11 @@ TEST(BadInput, DamagedSettingsFiles)
 TEST(BadInput, SettingsFileThatCannotBeWritten)
 {
     ClearLanguageDir();
-    {
-        ProgramDir dir("read only");
-        dir.WriteIni("[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\n");
-        ::SetFileAttributesA(dir.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
-        RunsAndEnds(dir);
-        EXPECT_EQ("77", dir.IniValue("MemToFree"));
-    }
-    {
-        // A directory where the file should be.
-        ProgramDir dir("ini is a folder");
-        ::CreateDirectoryA(dir.IniPath().c_str(), nullptr);
-        RunsAndEnds(dir);
-        EXPECT_TRUE(::GetFileAttributesA(dir.IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    }
+    // A directory where the file should be.
+    ProgramDir dir("ini is a folder");
+    ::CreateDirectoryA(dir.IniPath().c_str(), nullptr);
+    RunsAndEnds(dir);
+    EXPECT_TRUE(::GetFileAttributesA(dir.IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TEST(BadInput, DamagedLanguageFilesAndDirectories)

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Messages.h"
+#include "ui/TrayIcon.h"
 #include "resources/resource.h"
 
 using namespace e2e;

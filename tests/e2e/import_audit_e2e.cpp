@@ -168,6 +168,16 @@ TEST_P(ProgramImports, AreOfTheBuildsWidth)
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramImports, ::testing::Values("bkfr.exe", "helper.exe"));
 
+TEST(ProgramImports, BkfrLoadsTheShellOnlyWhenTheTrayIconIsWanted)
+{
+    const std::vector<unsigned char> file = ReadBinary(BinDir() + "bkfr.exe");
+    pe::Image image;
+    std::string error;
+    ASSERT_TRUE(pe::ReadImports(file, image, error)) << error;
+    for (const pe::ImportedModule& module : image.imports)
+        EXPECT_FALSE(SameName(module.name, "shell32.dll")) << "imported: shell32.dll would load at every start";
+}
+
 TEST(ProgramHeaders, TheThirtyTwoBitBkfrIsLargeAddressAware)
 {
     const std::vector<unsigned char> file = ReadBinary(BinDir() + "bkfr.exe");

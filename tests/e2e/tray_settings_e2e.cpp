@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "app/Messages.h"
+#include "ui/TrayIcon.h"
 #include "resources/resource.h"
 
 using namespace e2e;
@@ -38,13 +38,6 @@ int Send(HWND dlg, int id, UINT msg, WPARAM w = 0, LPARAM l = 0)
     return static_cast<int>(::SendDlgItemMessageA(dlg, id, msg, w, l));
 }
 
-void ChooseLanguage(HWND dlg, int index)
-{
-    Send(dlg, IDC_LANGUAGE_LIST, CB_SETCURSEL, static_cast<WPARAM>(index));
-    ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_LANGUAGE_LIST)));
-}
-
 void Click(HWND dlg, int id)
 {
     ::PostMessageA(::GetDlgItem(dlg, id), BM_CLICK, 0, 0);
@@ -53,13 +46,6 @@ void Click(HWND dlg, int id)
 bool Gone(HWND hwnd)
 {
     return WaitUntil([&] { return !::IsWindow(hwnd) || !::IsWindowVisible(hwnd); });
-}
-
-std::string Read(const std::string& file, const char* section, const char* key)
-{
-    char text[512] = "";
-    ::GetPrivateProfileStringA(section, key, "", text, sizeof text, file.c_str());
-    return text;
 }
 
 }  // namespace
@@ -167,41 +153,4 @@ TEST_F(TrayAndSettings, OkAppliesSlidersCheckBoxesAndTheTrayOption)
     EXPECT_EQ("0", dir.IniValue("StayOnTop"));
     EXPECT_EQ("0", dir.IniValue("SysTrayIcon"));
     EXPECT_EQ("1", dir.IniValue("UseIncrementalRelease"));
-}
-
-TEST_F(TrayAndSettings, LanguageChangesTheDialogAtOnceTheWindowOnOkAndStaysAfterCancel)
-{
-    const std::string langDir = SourceDir() + "lang\\";
-    SetLanguageDir(langDir);
-    const std::string english = langDir + Read(langDir + "language.ini", "languages", "4");
-    const std::string german = langDir + Read(langDir + "language.ini", "languages", "0");
-    ProgramDir dir;
-    dir.WriteIni("[Settings]\r\nLanguage=4\r\n");
-    Bkfr app(dir);
-    ASSERT_TRUE(app.WaitForWindow());
-
-    // Cancel: the dialog switched at once, the window kept its texts.
-    app.Command(ID_FILE_SETTINGS);
-    HWND dlg = WaitForDialog(app, "Settings");
-    ASSERT_NE(nullptr, dlg);
-    ChooseLanguage(dlg, 0);
-    EXPECT_EQ(Read(german, "free_settings", "Caption_Text"), WindowText(dlg));
-    EXPECT_EQ(Read(german, "free_settings", "CancelBtn_Text"), WindowText(::GetDlgItem(dlg, IDCANCEL)));
-    Click(dlg, IDCANCEL);
-    ASSERT_TRUE(Gone(dlg));
-    EXPECT_EQ(Read(english, "free_main", "ExitBtn_Text"), app.ControlText(IDOK));
-
-    // OK: the window follows at once.
-    app.Command(ID_FILE_SETTINGS);
-    dlg = WaitForDialog(app, Read(german, "free_settings", "Caption_Text").c_str());
-    ASSERT_NE(nullptr, dlg);
-    EXPECT_EQ(0, Send(dlg, IDC_LANGUAGE_LIST, CB_GETCURSEL));
-    Click(dlg, IDOK);
-    ASSERT_TRUE(Gone(dlg));
-    EXPECT_EQ(Read(german, "free_main", "ExitBtn_Text"), app.ControlText(IDOK));
-    EXPECT_EQ(Read(german, "free_main", "OptimizeBtn_Text"), app.ControlText(IDC_OPTIMIZE));
-    EXPECT_EQ(Read(german, "free_main", "MemoryLoad_Text"), app.ControlText(IDC_MEMORYLOAD_CAPTION));
-    app.Command(ID_FILE_EXIT);
-    ASSERT_TRUE(app.WaitForExit());
-    EXPECT_EQ("0", dir.IniValue("Language"));
 }

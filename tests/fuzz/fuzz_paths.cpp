@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/HelpText.h"
-#include "app/Paths.h"
+#include "framework/Path.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 #include "tests/fuzz/Check.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/SettingsValues.h"
+#include "app/SettingsDefaults.h"
 #include "tests/fuzz/Check.h"
 #include "ui/SettingsRules.h"
 

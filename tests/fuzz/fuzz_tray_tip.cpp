@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Product.h"
+#include "resources/Product.h"
 #include "tests/fuzz/Check.h"
 #include "ui/TrayTip.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Product.h"
+#include "resources/Product.h"
 #include "i18n/TextTable.h"
 #include "ui/TrayTip.h"
 
@@ -121,6 +121,8 @@ std::vector<const TextRow*> AllRows()
     for (const TextRow& row : kMainTexts)
         rows.push_back(&row);
     for (const TextRow& row : kSettingsTexts)
+        rows.push_back(&row);
+    for (const TextRow& row : kSettingsButtonTexts)
         rows.push_back(&row);
     return rows;
 }

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "app/Paths.h"
+#include "framework/Path.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 
@@ -62,9 +62,11 @@ TEST(TextTable, KeysAreUniqueAndTheStoreStartsEmpty)
         ++seen[std::string(row.section) + "/" + row.key];
     for (const TextRow& row : kSettingsTexts)
         ++seen[std::string(row.section) + "/" + row.key];
+    for (const TextRow& row : kSettingsButtonTexts)
+        ++seen[std::string(row.section) + "/" + row.key];
     for (const auto& entry : seen)
         EXPECT_EQ(1, entry.second) << entry.first;
-    EXPECT_EQ(kMainTextCount + kSettingsTextCount, seen.size());
+    EXPECT_EQ(kMainTextCount + kSettingsTextCount + kSettingsButtonTextCount, seen.size());
     EXPECT_EQ(33u, kMainTextCount);
     EXPECT_EQ("", GetText(TextKey::OptimizingRam));
     SetText(TextKey::OptimizingRam, "x");

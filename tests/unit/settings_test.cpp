@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/SettingsValues.h"
+#include "app/SettingsDefaults.h"
 #include "ui/SettingsRules.h"
 
 TEST(SettingsDefaults, ThirdAndThirtySecondOfTheWholeMegabytes)

@@ -9,7 +9,7 @@
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
-#include "ui/TrayIcon.h"
+#include "ui/TrayMenu.h"
 
 using namespace win32test;
 

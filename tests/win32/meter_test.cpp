@@ -11,29 +11,21 @@ const int kHeight = 16;
 const COLORREF kMarker = RGB(1, 2, 3);
 
 // A bitmap the meter paints into, filled with a marker colour first.
-class MemoryCanvas : public CDC {
+class MemoryCanvas : public CMemDC {
 public:
-    MemoryCanvas()
+    MemoryCanvas() : CMemDC(Screen(), kWidth, kHeight)
     {
-        HDC screen = ::GetDC(nullptr);
-        m_hDC = ::CreateCompatibleDC(screen);
-        m_bitmap = ::CreateCompatibleBitmap(screen, kWidth, kHeight);
-        ::ReleaseDC(nullptr, screen);
-        m_old = ::SelectObject(m_hDC, m_bitmap);
         const RECT all = {0, 0, kWidth, kHeight};
         FillSolidRect(all, kMarker);
-    }
-    ~MemoryCanvas() override
-    {
-        ::SelectObject(m_hDC, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_hDC);
     }
     COLORREF At(int x, int y = kHeight / 2) const { return ::GetPixel(m_hDC, x, y); }
 
 private:
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
+    static HDC Screen()
+    {
+        static HDC screen = ::GetDC(nullptr);
+        return screen;
+    }
 };
 
 const RECT kClient = {0, 0, kWidth, kHeight};
@@ -151,15 +143,22 @@ TEST(MeterPaint, OnlyTheClipBoxIsCopied)
     EXPECT_EQ(whole.At(60), canvas.At(60));
 }
 
-TEST(MeterPaint, EqualColoursDrawAFlatBar)
+TEST(MeterPaint, APaintLeavesNoGdiObjectBehind)
 {
-    CMeterCtrl meter;
-    CpuLikeMeter(meter, 40);
-    meter.m_clrStart = meter.m_clrEnd = RGB(10, 100, 200);
-    MemoryCanvas canvas;
-    meter.DrawGradient(&canvas, kClient, 84);
-    EXPECT_EQ(RGB(10, 100, 200), canvas.At(0));
-    EXPECT_EQ(RGB(10, 100, 200), canvas.At(83));
-    EXPECT_EQ(RGB(200, 200, 200), canvas.At(84));
-    EXPECT_EQ(RGB(200, 200, 200), canvas.At(kWidth - 1));
+    // The objects a paint makes are not reachable from outside; the ones
+    // a memory context holds are, and each must be gone with it.
+    HBITMAP bitmap = nullptr;
+    HDC dc = nullptr;
+    {
+        MemoryCanvas canvas;
+        bitmap = canvas.Bitmap();
+        dc = canvas.m_hDC;
+        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(bitmap));
+        ASSERT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(dc));
+        CMeterCtrl meter;
+        CpuLikeMeter(meter, 60).m_bShowPercent = 1;
+        meter.PaintMeter(&canvas, kClient);
+    }
+    EXPECT_EQ(0u, ::GetObjectType(bitmap));
+    EXPECT_EQ(0u, ::GetObjectType(dc));
 }

@@ -1,12 +1,12 @@
-// Starting optimization runs in-process: the start conditions, the busy
-// state and the return to the level icon.
+// Optimization runs in-process: whether a run starts, the busy state, the
+// worker's end whatever happens in it, and the refresh tick's automatic
+// start.
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <new>
 
 #include "app/MainDialog.h"
-#include "optimizer/Optimizer.h"
-#include "resources/resource.h"
 #include "tests/win32/Support.h"
 
 using namespace win32test;
@@ -23,11 +23,24 @@ const int kUnreachableMb = std::numeric_limits<int>::max();
 // Handles messages until the worker has reported back.
 bool WaitForWorker(const CMainDialog& dlg)
 {
-    for (int i = 0; i < 2000 && dlg.m_pWorkerThread != nullptr; ++i) {
+    for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
         PumpMessages();
         ::Sleep(5);
     }
-    return dlg.m_pWorkerThread == nullptr;
+    return !dlg.m_optimizer.IsRunning();
+}
+
+std::string Title(const CMainDialog& dlg)
+{
+    char title[128] = "";
+    dlg.GetWindowText(title, sizeof title);
+    return title;
+}
+
+SIZE_T FreeNow()
+{
+    CMemoryStatus ms;
+    return ms.Refresh();
 }
 
 }  // namespace
@@ -38,9 +51,9 @@ TEST_F(OptimizerTest, NothingStartsWhileMoreThanTheAmountIsFree)
     RunModal(dlg, [&] {
         const HICON before = SmallIcon(dlg);
         for (int memToFree : {0, 1, -5}) {
-            dlg.m_nMemToFree = memToFree;
-            dlg.StartOptimize();
-            EXPECT_EQ(nullptr, dlg.m_pWorkerThread) << memToFree;
+            dlg.m_settings.m_nMemToFree = memToFree;
+            dlg.OnOptimize();
+            EXPECT_FALSE(dlg.m_optimizer.IsRunning()) << memToFree;
             EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
             EXPECT_EQ(before, SmallIcon(dlg));
         }
@@ -52,31 +65,25 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
     CMainDialog dlg;
     RunModal(dlg, [&] {
         const HICON level = SmallIcon(dlg);
-        dlg.m_nMemToFree = kUnreachableMb;
-        dlg.m_bUseIncrementalRelease = 0;
-        dlg.StartOptimize();
-        ASSERT_NE(nullptr, dlg.m_pWorkerThread);
+        dlg.m_settings.m_nMemToFree = kUnreachableMb;
+        dlg.m_settings.m_bUseIncrementalRelease = 0;
+        dlg.OnOptimize();
+        ASSERT_TRUE(dlg.m_optimizer.IsRunning());
         EXPECT_FALSE(dlg.m_btnOptimize.IsWindowEnabled());
         EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
-        EXPECT_EQ(dlg.m_hWnd, g_workerParams.hWnd);
-        EXPECT_EQ(dlg.m_hIconBusy, g_workerParams.hBusyIcon);
-        EXPECT_EQ("Optimizing Ram...", g_workerParams.strOptimizingText);
 
         // A second start while the run is active changes nothing.
-        CWinThread* const running = dlg.m_pWorkerThread;
-        dlg.m_nMemToFree = 0;
-        dlg.StartOptimize();
-        dlg.OnOptimize();
-        EXPECT_EQ(running, dlg.m_pWorkerThread);
+        dlg.m_settings.m_nMemToFree = 0;
+        EXPECT_FALSE(dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), 0));
 
         ASSERT_TRUE(WaitForWorker(dlg));
         EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
-        char title[128];
-        dlg.GetWindowText(title, sizeof title);
-        EXPECT_STREQ("Brisklet Free", title);
+        EXPECT_EQ("Brisklet Free", Title(dlg));
         // The icon waits for the next refresh.
         EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
-        dlg.RefreshStatistics();
+        CMemoryStatus ms;
+        ms.Refresh();
+        dlg.RefreshStatistics(ms);
         EXPECT_EQ(level, SmallIcon(dlg));
     });
 }
@@ -85,31 +92,46 @@ TEST_F(OptimizerTest, TheTitleIsRestoredCutToSeventyEightCharacters)
 {
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        const std::string longTitle(100, 't');
-        dlg.SetWindowText(longTitle.c_str());
-        dlg.m_nMemToFree = kUnreachableMb;
-        dlg.m_bUseIncrementalRelease = 0;
-        dlg.StartOptimize();
+        dlg.SetWindowText(std::string(100, 't').c_str());
+        OptimizeRequest request = dlg.MakeOptimizeRequest();
+        request.nMemToFree = kUnreachableMb;
+        request.pfnStep = [](SIZE_T) { return false; };
+        ASSERT_TRUE(dlg.m_optimizer.StartOptimize(request, FreeNow()));
         ASSERT_TRUE(WaitForWorker(dlg));
-        char title[128];
-        dlg.GetWindowText(title, sizeof title);
-        EXPECT_EQ(std::string(78, 't'), title);
+        EXPECT_EQ(std::string(78, 't'), Title(dlg));
     });
 }
 
-TEST_F(OptimizerTest, TheRefreshTickStartsARunOnlyBelowTheTriggerLevel)
+TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillRestoresTheTitleAndEnablesOptimize)
+{
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        for (int incremental : {0, 1}) {
+            OptimizeRequest request = dlg.MakeOptimizeRequest();
+            request.nMemToFree = kUnreachableMb;
+            request.bIncremental = incremental;
+            request.pfnStep = [](SIZE_T) -> bool { throw std::bad_alloc(); };
+            ASSERT_TRUE(dlg.m_optimizer.StartOptimize(request, FreeNow())) << incremental;
+            ASSERT_TRUE(WaitForWorker(dlg)) << incremental;
+            EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled()) << incremental;
+            EXPECT_EQ("Brisklet Free", Title(dlg)) << incremental;
+        }
+    });
+}
+
+TEST_F(OptimizerTest, TheRefreshTickStartsARunWhenTheTriggerIsReached)
 {
     const struct {
         int triggerLevel;
         bool starts;
-    } cases[] = {{kUnreachableMb, true}, {0, false}, {1, false}};
+    } cases[] = {{kUnreachableMb, true}, {0, false}};
     for (const auto& c : cases) {
         CMainDialog dlg;
         RunModal(dlg, [&] {
-            dlg.m_nMemToFree = kUnreachableMb;
-            dlg.m_nTriggerLevel = c.triggerLevel;
+            dlg.m_settings.m_nMemToFree = kUnreachableMb;
+            dlg.m_settings.m_nTriggerLevel = c.triggerLevel;
             dlg.SendMessage(WM_TIMER, 1, 0);
-            EXPECT_EQ(c.starts, dlg.m_pWorkerThread != nullptr) << c.triggerLevel;
+            EXPECT_EQ(c.starts, dlg.m_optimizer.IsRunning()) << c.triggerLevel;
             EXPECT_TRUE(WaitForWorker(dlg));
         });
     }

@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/MainDialog.h"
-#include "app/MemoryStatus.h"
 #include "i18n/Language.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
 #include "ui/SettingsDialog.h"
-#include "ui/SettingsRules.h"
 
 using namespace win32test;
 
@@ -32,21 +30,16 @@ protected:
         ReadLanguageDir();
         g_nLanguage = 1;
     }
-    // A dialog with the ranges and values a main window would give it.
-    static void Prepare(CSettingsDialog& dlg, int memToFree, int trigger, int stayOnTop, int tray, int incremental)
+    // The values a main window would give the dialog.
+    static SettingsValues Values(int memToFree, int trigger, int stayOnTop, int tray, int incremental)
     {
-        CMemoryStatus ms;
-        ms.Refresh();
-        const SliderRanges r = RangesForMemory(ms.dwTotalPhys);
-        dlg.m_nMemToFreeMin = r.memToFreeMin;
-        dlg.m_nMemToFreeMax = r.memToFreeMax;
-        dlg.m_nTriggerMin = r.triggerMin;
-        dlg.m_nTriggerMax = r.triggerMax;
-        dlg.m_nMemToFreeStart = memToFree;
-        dlg.m_nTriggerStart = trigger;
-        dlg.m_bStayOnTop = stayOnTop;
-        dlg.m_bSysTrayIcon = tray;
-        dlg.m_bUseIncrementalRelease = incremental;
+        SettingsValues values;
+        values.m_nMemToFree = memToFree;
+        values.m_nTriggerLevel = trigger;
+        values.m_bStayOnTop = stayOnTop;
+        values.m_bSysTrayIcon = tray;
+        values.m_bUseIncrementalRelease = incremental;
+        return values;
     }
 
     ScratchFolder lang{"lang-settings"};
@@ -64,45 +57,41 @@ std::string ComboItem(HWND dlg, int index)
     return text;
 }
 
-std::uint64_t TotalMb()
-{
-    CMemoryStatus ms;
-    ms.Refresh();
-    return ms.dwTotalPhys >> 20;
-}
+// A machine with 256 MB: Memory to Free runs 1 to 257, Trigger Level 0 to
+// 129, and the labels show shares of 256.
+const unsigned long long k256Mb = 256ull << 20;
 
 }  // namespace
 
 TEST_F(SettingsDialogTest, SlidersTakeTheirRangesAndClampTheStartValues)
 {
-    const int maxMem = static_cast<int>(TotalMb()) + 1;
-    const int maxTrigger = static_cast<int>(TotalMb() / 2) + 1;
     const struct {
         int memToFree, trigger;
         int shownMem, shownTrigger;
+        const char* memLabel;
+        const char* triggerLabel;
     } cases[] = {
-        {85, 7, 85, 7},
-        {0, 0, 1, 0},                                  // below the range: the left end
-        {maxMem + 500, maxTrigger + 9, maxMem, maxTrigger},  // above it: the right end
+        {64, 7, 64, 7, "64 MB  (25%)", "7 MB  (2%)"},
+        {0, 0, 1, 0, "1 MB  (0%)", "0 MB  (0%)"},                // below the range: the left end
+        {900, 300, 257, 129, "257 MB  (100%)", "129 MB  (50%)"},  // above it: the right end
     };
     for (const auto& c : cases) {
-        CSettingsDialog dlg(nullptr);
-        Prepare(dlg, c.memToFree, c.trigger, 1, 0, 0);
+        CSettingsDialog dlg(nullptr, Values(c.memToFree, c.trigger, 1, 0, 0), k256Mb);
         RunModal(dlg, [&] {
             const HWND h = dlg.m_hWnd;
             EXPECT_EQ(1, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMIN));
-            EXPECT_EQ(maxMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMAX));
+            EXPECT_EQ(257, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMAX));
             EXPECT_EQ(0, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMIN));
-            EXPECT_EQ(maxTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMAX));
+            EXPECT_EQ(129, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMAX));
             EXPECT_EQ(c.shownMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
             EXPECT_EQ(c.shownTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETPOS));
-            EXPECT_EQ(ValueLabel(c.shownMem, TotalMb(), "MB"), Text(h, IDC_MEMTOFREE_VALUE));
-            EXPECT_EQ(ValueLabel(c.shownTrigger, TotalMb(), "MB"), Text(h, IDC_TRIGGER_VALUE));
+            EXPECT_EQ(c.memLabel, Text(h, IDC_MEMTOFREE_VALUE));
+            EXPECT_EQ(c.triggerLabel, Text(h, IDC_TRIGGER_VALUE));
             dlg.OnOK();
         }, IDOK);
         // OK takes the clamped values.
-        EXPECT_EQ(c.shownMem, dlg.m_nMemToFree);
-        EXPECT_EQ(c.shownTrigger, dlg.m_nTriggerLevel);
+        EXPECT_EQ(c.shownMem, dlg.Values().m_nMemToFree);
+        EXPECT_EQ(c.shownTrigger, dlg.Values().m_nTriggerLevel);
     }
 }
 
@@ -113,37 +102,34 @@ TEST_F(SettingsDialogTest, CheckBoxesShowTheFlagsAndAFlagOutsideTheRangeAsUnchec
         int shown;
     } cases[] = {{0, BST_UNCHECKED}, {1, BST_CHECKED}, {5, BST_UNCHECKED}, {-1, BST_UNCHECKED}};
     for (const auto& c : cases) {
-        CSettingsDialog dlg(nullptr);
-        Prepare(dlg, 10, 1, c.flag, c.flag, c.flag);
+        CSettingsDialog dlg(nullptr, Values(10, 1, c.flag, c.flag, c.flag), k256Mb);
         RunModal(dlg, [&] {
             for (int id : {IDC_STAYONTOP, IDC_SYSTRAYICON, IDC_INCREMENTAL})
                 EXPECT_EQ(c.shown, Send(dlg.m_hWnd, id, BM_GETCHECK)) << c.flag << " " << id;
             dlg.OnOK();
         }, IDOK);
-        EXPECT_EQ(c.shown, dlg.m_bStayOnTop);
-        EXPECT_EQ(c.shown, dlg.m_bSysTrayIcon);
-        EXPECT_EQ(c.shown, dlg.m_bUseIncrementalRelease);
+        EXPECT_EQ(c.shown, dlg.Values().m_bStayOnTop);
+        EXPECT_EQ(c.shown, dlg.Values().m_bSysTrayIcon);
+        EXPECT_EQ(c.shown, dlg.Values().m_bUseIncrementalRelease);
     }
 }
 
 TEST_F(SettingsDialogTest, ValueLabelsFollowTheSlidersIncludingKeyboardMoves)
 {
-    CSettingsDialog dlg(nullptr);
-    Prepare(dlg, 10, 1, 1, 0, 0);
+    CSettingsDialog dlg(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
     RunModal(dlg, [&] {
         const HWND slider = dlg.GetDlgItem(IDC_TRIGGER_SLIDER);
         ::SetFocus(slider);
         ::SendMessageA(slider, WM_KEYDOWN, VK_RIGHT, 0);
         ::SendMessageA(slider, WM_KEYUP, VK_RIGHT, 0);
         EXPECT_EQ(2, Send(dlg.m_hWnd, IDC_TRIGGER_SLIDER, TBM_GETPOS));
-        EXPECT_EQ(ValueLabel(2, TotalMb(), "MB"), Text(dlg.m_hWnd, IDC_TRIGGER_VALUE));
+        EXPECT_EQ("2 MB  (0%)", Text(dlg.m_hWnd, IDC_TRIGGER_VALUE));
     });
 }
 
 TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterCancel)
 {
-    CSettingsDialog dlg(nullptr);
-    Prepare(dlg, 10, 1, 1, 0, 0);
+    CSettingsDialog dlg(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
     RunModal(dlg, [&] {
         const HWND h = dlg.m_hWnd;
         ASSERT_EQ(2, Send(h, IDC_LANGUAGE_LIST, CB_GETCOUNT));
@@ -167,9 +153,9 @@ TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterC
         EXPECT_EQ("Deutsch", ComboItem(h, 0));
         EXPECT_EQ(0, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
         // The value labels keep the old unit word until a slider moves.
-        EXPECT_EQ(ValueLabel(10, TotalMb(), "MB"), Text(h, IDC_MEMTOFREE_VALUE));
+        EXPECT_EQ("10 MB  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
         dlg.SendMessage(WM_HSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_MEMTOFREE_SLIDER)));
-        EXPECT_EQ(ValueLabel(10, TotalMb(), "MByte"), Text(h, IDC_MEMTOFREE_VALUE));
+        EXPECT_EQ("10 MByte  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
     }, IDCANCEL);
     EXPECT_EQ(0, g_nLanguage);
 }
@@ -177,8 +163,7 @@ TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterC
 TEST_F(SettingsDialogTest, ANumberBeyondTheListSelectsNothing)
 {
     g_nLanguage = 7;
-    CSettingsDialog dlg(nullptr);
-    Prepare(dlg, 10, 1, 1, 0, 0);
+    CSettingsDialog dlg(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
     RunModal(dlg, [&] {
         EXPECT_EQ(CB_ERR, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCURSEL));
         EXPECT_EQ(0, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCOUNT));  // english.ini: no such file
@@ -188,8 +173,7 @@ TEST_F(SettingsDialogTest, ANumberBeyondTheListSelectsNothing)
 
 TEST_F(SettingsDialogTest, PressingTheBackgroundStartsMovingTheWindow)
 {
-    CSettingsDialog settings(nullptr);
-    Prepare(settings, 10, 1, 1, 0, 0);
+    CSettingsDialog settings(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
     CMainDialog main;
     for (CDialog* dlg : {static_cast<CDialog*>(&settings), static_cast<CDialog*>(&main)}) {
         RunModal(*dlg, [&] {
@@ -210,9 +194,9 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
     WriteIni("Language=1\r\n");
     CMainDialog main;
     RunModal(main, [&] {
-        main.m_nMemToFree = 0;  // shows 1, becomes 1
-        main.m_bStayOnTop = 1;
-        main.m_bSysTrayIcon = 0;
+        main.m_settings.m_nMemToFree = 0;  // shows 1, becomes 1
+        main.m_settings.m_bStayOnTop = 1;
+        main.m_settings.m_bSysTrayIcon = 0;
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
                       const HWND dlg = FindThreadDialog(main.m_hWnd);
@@ -228,13 +212,13 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
                       ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
                   });
         main.OnSettings();
-        EXPECT_EQ(1, main.m_nMemToFree);
-        EXPECT_EQ(3, main.m_nTriggerLevel);
-        EXPECT_EQ(0, main.m_bStayOnTop);
-        EXPECT_EQ(1, main.m_bSysTrayIcon);
-        EXPECT_EQ(1, main.m_bUseIncrementalRelease);
+        EXPECT_EQ(1, main.m_settings.m_nMemToFree);
+        EXPECT_EQ(3, main.m_settings.m_nTriggerLevel);
+        EXPECT_EQ(0, main.m_settings.m_bStayOnTop);
+        EXPECT_EQ(1, main.m_settings.m_bSysTrayIcon);
+        EXPECT_EQ(1, main.m_settings.m_bUseIncrementalRelease);
         EXPECT_EQ(0, ::GetWindowLongA(main.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
-        EXPECT_NE(nullptr, main.m_hTrayLibrary);
+        EXPECT_TRUE(main.m_tray.IsPresent());
         EXPECT_EQ("Ende", Text(main.m_hWnd, IDOK));  // the main window's texts follow at once
 
         // Clearing the box removes the icon at OK.
@@ -245,7 +229,7 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
                       ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
                   });
         main.OnSettings();
-        EXPECT_EQ(nullptr, main.m_hTrayLibrary);
+        EXPECT_FALSE(main.m_tray.IsPresent());
         EXPECT_TRUE(::IsWindowVisible(main.m_hWnd));
     });
 }
@@ -255,7 +239,7 @@ TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
     WriteIni("Language=1\r\n");
     CMainDialog main;
     RunModal(main, [&] {
-        const int memToFree = main.m_nMemToFree;
+        const int memToFree = main.m_settings.m_nMemToFree;
         const std::string exitText = Text(main.m_hWnd, IDOK);
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
@@ -268,9 +252,9 @@ TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
                       ::SendMessageA(::GetDlgItem(dlg, IDCANCEL), BM_CLICK, 0, 0);
                   });
         main.OnSettings();
-        EXPECT_EQ(memToFree, main.m_nMemToFree);
-        EXPECT_EQ(0, main.m_bSysTrayIcon);
-        EXPECT_EQ(nullptr, main.m_hTrayLibrary);
+        EXPECT_EQ(memToFree, main.m_settings.m_nMemToFree);
+        EXPECT_EQ(0, main.m_settings.m_bSysTrayIcon);
+        EXPECT_FALSE(main.m_tray.IsPresent());
         EXPECT_EQ(0, g_nLanguage);
         EXPECT_EQ(exitText, Text(main.m_hWnd, IDOK));  // the main window keeps its language
     });

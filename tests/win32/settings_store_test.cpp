@@ -2,12 +2,11 @@
 // functions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
 #include "app/MainDialog.h"
-#include "app/MemoryStatus.h"
-#include "app/SettingsValues.h"
 #include "i18n/Language.h"
 #include "tests/win32/Support.h"
 
@@ -43,15 +42,18 @@ TEST_F(SettingsStore, FirstStartUsesTheDefaultsAndWritesAFileFromScratch)
 {
     CMemoryStatus ms;
     ms.Refresh();
+    // A third and a thirty-second of the whole megabytes (at least 1).
+    const int memToFree = static_cast<int>((ms.dwTotalPhys >> 20) / 3);
+    const int triggerLevel = std::max(1, static_cast<int>((ms.dwTotalPhys >> 20) / 32));
     CMainDialog dlg;
     RunModal(dlg, [&] {
         EXPECT_EQ(4, g_nLanguage);
-        EXPECT_EQ(DefaultMemToFree(ms.dwTotalPhys), dlg.m_nMemToFree);
-        EXPECT_EQ(DefaultTriggerLevel(ms.dwTotalPhys), dlg.m_nTriggerLevel);
-        EXPECT_EQ(1, dlg.m_bStayOnTop);
-        EXPECT_EQ(0, dlg.m_bSysTrayIcon);
-        EXPECT_EQ(0, dlg.m_bUseIncrementalRelease);
-        EXPECT_EQ(nullptr, dlg.m_hTrayLibrary);
+        EXPECT_EQ(memToFree, dlg.m_settings.m_nMemToFree);
+        EXPECT_EQ(triggerLevel, dlg.m_settings.m_nTriggerLevel);
+        EXPECT_EQ(1, dlg.m_settings.m_bStayOnTop);
+        EXPECT_EQ(0, dlg.m_settings.m_bSysTrayIcon);
+        EXPECT_EQ(0, dlg.m_settings.m_bUseIncrementalRelease);
+        EXPECT_FALSE(dlg.m_tray.IsPresent());
         RECT rect;
         dlg.GetWindowRect(&rect);
         EXPECT_EQ(0, rect.left);
@@ -61,8 +63,8 @@ TEST_F(SettingsStore, FirstStartUsesTheDefaultsAndWritesAFileFromScratch)
     const std::vector<std::string> expected = {
         "[Settings]",
         "Language=4",
-        "MemToFree=" + std::to_string(DefaultMemToFree(ms.dwTotalPhys)),
-        "TriggerLevel=" + std::to_string(DefaultTriggerLevel(ms.dwTotalPhys)),
+        "MemToFree=" + std::to_string(memToFree),
+        "TriggerLevel=" + std::to_string(triggerLevel),
         "StayOnTop=1",
         "SysTrayIcon=0",
         "UseIncrementalRelease=0",
@@ -70,24 +72,6 @@ TEST_F(SettingsStore, FirstStartUsesTheDefaultsAndWritesAFileFromScratch)
         "Top=0",
     };
     EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
-}
-
-TEST_F(SettingsStore, ValuesAreReadAsTheProfileFunctionsReadThem)
-{
-    const struct {
-        const char* text;
-        int value;
-    } cases[] = {{"-12", -12}, {"abc", 0}, {"12abc", 12}, {" 7", 7}, {"4294967295", -1}, {"0", 0}};
-    for (const auto& c : cases) {
-        WriteFile(IniPath(), std::string("[Settings]\r\nMemToFree=") + c.text + "\r\nTriggerLevel=" + c.text +
-                                 "\r\nUseIncrementalRelease=" + c.text + "\r\n");
-        CMainDialog dlg;
-        RunModal(dlg, [&] {
-            EXPECT_EQ(c.value, dlg.m_nMemToFree) << c.text;
-            EXPECT_EQ(c.value, dlg.m_nTriggerLevel) << c.text;
-            EXPECT_EQ(c.value, dlg.m_bUseIncrementalRelease) << c.text;
-        });
-    }
 }
 
 TEST_F(SettingsStore, PositionAndLayerAreAppliedAndNegativeEdgesWrittenWithASign)
@@ -114,7 +98,7 @@ TEST_F(SettingsStore, AnExistingFileKeepsItsOtherKeysAndTheirPlaces)
 {
     WriteFile(IniPath(), "[Other]\r\nKeep=me\r\n[Settings]\r\nTop=5\r\nCustom=x\r\nLanguage=2\r\n");
     CMainDialog dlg;
-    RunModal(dlg, [&] { dlg.m_bSysTrayIcon = 0; });
+    RunModal(dlg, [&] {});
     const std::vector<std::string> lines = Lines(ReadFile(IniPath()));
     ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ("[Other]", lines[0]);

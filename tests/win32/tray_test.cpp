@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/MainDialog.h"
-#include "app/MemoryStatus.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
 #include "ui/TrayIcon.h"
+#include "ui/TrayMenu.h"
 
 #include <functional>
 
@@ -24,34 +24,35 @@ TEST_F(TrayTest, AddedAtStartWithTheRecordOfTheFirstFormAndALiveTip)
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        ASSERT_NE(nullptr, dlg.m_hTrayLibrary);
-        EXPECT_EQ(NOTIFYICONDATAA_V1_SIZE, dlg.m_nid.cbSize);
-        EXPECT_EQ(dlg.m_hWnd, dlg.m_nid.hWnd);
-        EXPECT_EQ(1u, dlg.m_nid.uID);
-        EXPECT_EQ(static_cast<UINT>(WM_TRAY_NOTIFY), dlg.m_nid.uCallbackMessage);
+        ASSERT_TRUE(dlg.m_tray.IsPresent());
+        const NotifyIconRecord& nid = dlg.m_tray.Record();
+        EXPECT_EQ(NOTIFYICONDATAA_V1_SIZE, nid.cbSize);
+        EXPECT_EQ(dlg.m_hWnd, nid.hWnd);
+        EXPECT_EQ(1u, nid.uID);
+        EXPECT_EQ(static_cast<UINT>(WM_TRAY_NOTIFY), nid.uCallbackMessage);
         // The refresh that ended start-up replaced the first tip.
-        EXPECT_EQ(static_cast<UINT>(NIF_ICON | NIF_TIP), dlg.m_nid.uFlags);
-        EXPECT_EQ(dlg.GetIcon(FALSE), dlg.m_nid.hIcon);
-        CMemoryStatus ms;
-        ms.Refresh();
-        const std::string tip = dlg.m_nid.szTip;
+        EXPECT_EQ(static_cast<UINT>(NIF_ICON | NIF_TIP), nid.uFlags);
+        EXPECT_EQ(dlg.GetIcon(FALSE), nid.hIcon);
+        const std::string tip = nid.szTip;
         EXPECT_EQ(0u, tip.find("Brisklet Free - ")) << tip;
         EXPECT_EQ(" Free Free", tip.substr(tip.size() - 10)) << tip;
 
         // A fresh add gives the first tip: label, plain kilobytes, unit.
-        dlg.RemoveTrayIcon();
-        EXPECT_EQ(nullptr, dlg.m_hTrayLibrary);
+        dlg.m_tray.RemoveTrayIcon();
+        EXPECT_FALSE(dlg.m_tray.IsPresent());
         SetText(TextKey::FreeRam, "Free Ram:");
         SetText(TextKey::KB, "KB");
-        ASSERT_TRUE(dlg.AddTrayIcon());
-        EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), dlg.m_nid.uFlags);
-        EXPECT_EQ(0u, std::string(dlg.m_nid.szTip).find("Brisklet Free - Free Ram: ")) << dlg.m_nid.szTip;
-        EXPECT_EQ(std::string::npos, std::string(dlg.m_nid.szTip).find(',')) << dlg.m_nid.szTip;
+        CMemoryStatus ms;
+        ms.Refresh();
+        ASSERT_TRUE(dlg.AddTrayIcon(ms));
+        EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), nid.uFlags);
+        EXPECT_EQ(0u, std::string(nid.szTip).find("Brisklet Free - Free Ram: ")) << nid.szTip;
+        EXPECT_EQ(std::string::npos, std::string(nid.szTip).find(',')) << nid.szTip;
 
         // Long texts are cut to what the tip field holds.
         SetText(TextKey::KB, std::string(100, 'k'));
-        dlg.RefreshStatistics();
-        EXPECT_EQ(63u, std::string(dlg.m_nid.szTip).size());
+        dlg.RefreshStatistics(ms);
+        EXPECT_EQ(63u, std::string(nid.szTip).size());
     });
 }
 
@@ -60,7 +61,7 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        ASSERT_NE(nullptr, dlg.m_hTrayLibrary);
+        ASSERT_TRUE(dlg.m_tray.IsPresent());
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
@@ -81,7 +82,7 @@ TEST_F(TrayTest, WithoutTheIconMinimizingKeepsTheTaskbarWindow)
 {
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        EXPECT_EQ(nullptr, dlg.m_hTrayLibrary);
+        EXPECT_FALSE(dlg.m_tray.IsPresent());
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_TRUE(dlg.IsIconic());
@@ -192,8 +193,8 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
                   answer);
         CMainDialog dlg;
         RunModal(dlg, [&] {
-            EXPECT_EQ(nullptr, dlg.m_hTrayLibrary);
-            EXPECT_EQ(1, dlg.m_bSysTrayIcon);
+            EXPECT_FALSE(dlg.m_tray.IsPresent());
+            EXPECT_EQ(1, dlg.m_settings.m_bSysTrayIcon);
             dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
             PumpMessages();
             EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));

@@ -1,4 +1,4 @@
-#include "Paths.h"
+#include "Path.h"
 
 std::string DirectoryOf(const std::string& path)
 {

@@ -1,5 +1,0 @@
-// The product's name: the main window's caption (by which a second copy
-// finds the first), the message boxes' caption and the start of every tip.
-#pragma once
-
-inline constexpr char kProductName[] = "Brisklet Free";

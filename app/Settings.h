@@ -1,0 +1,27 @@
+// The settings file "bkfr.ini" beside the program: read once at start-up,
+// written at every end and on Apply Changes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/SettingsValues.h"
+
+class CSettingsStore {
+public:
+    // The file's full path; empty when the program has none (its own path
+    // did not fit), and then every value is the default and nothing is
+    // written.
+    void SetPath(const std::string& iniPath) { m_strIniPath = iniPath; }
+    const std::string& Path() const { return m_strIniPath; }
+
+    // Reads every value, with the defaults of a machine with totalPhys
+    // bytes of memory; sets g_nLanguage.
+    SettingsValues LoadSettings(SIZE_T totalPhys) const;
+    // Writes every value, and g_nLanguage.
+    void SaveSettings(const SettingsValues& values) const;
+
+private:
+    std::string m_strIniPath;
+};
