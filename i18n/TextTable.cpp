@@ -53,6 +53,7 @@ const TextRow kMainTexts[kMainTextCount] = {
     {kGlobal, "ChangesSaved_Text", "Changes Saved!", TextTarget::Stored, 0},
     {kGlobal, "ErrorRunningExtension_Text", "Error running extension!", TextTarget::Stored, 0},
     {kGlobal, "OptimizingRam_Text", "Optimizing Ram...", TextTarget::Stored, 0},
+    {kGlobal, "SaveFailed_Text", "The settings could not be saved to this file:", TextTarget::Stored, 0},
 };
 
 const TextRow kSettingsTexts[kSettingsTextCount] = {
@@ -70,6 +71,8 @@ const TextRow kSettingsButtonTexts[kSettingsButtonTextCount] = {
     {kSettings, "CancelBtn_Text", "Cancel", TextTarget::Control, IDCANCEL},
 };
 
+const char kCodePageSection[] = "free_global_strings";
+const char kCodePageKey[] = "CodePage";
 const char kLanguageEntriesSection[] = "language_entries";
 const char kNoMore[] = "No More";
 

@@ -41,6 +41,7 @@ enum class TextKey {
     ChangesSaved,
     ErrorRunningExtension,
     OptimizingRam,
+    SaveFailed,
     Count
 };
 
@@ -72,6 +73,11 @@ constexpr std::size_t kSettingsTextCount = 7;
 extern const TextRow kSettingsTexts[kSettingsTextCount];
 constexpr std::size_t kSettingsButtonTextCount = 2;
 extern const TextRow kSettingsButtonTexts[kSettingsButtonTextCount];
+
+// The Windows code page a language file is written in ("1251"); a file
+// without it is read in the system's ANSI code page.
+extern const char kCodePageSection[];
+extern const char kCodePageKey[];
 
 // The section that lists the languages by number, ended by kNoMore.
 extern const char kLanguageEntriesSection[];

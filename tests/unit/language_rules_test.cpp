@@ -67,7 +67,7 @@ TEST(TextTable, KeysAreUniqueAndTheStoreStartsEmpty)
     for (const auto& entry : seen)
         EXPECT_EQ(1, entry.second) << entry.first;
     EXPECT_EQ(kMainTextCount + kSettingsTextCount + kSettingsButtonTextCount, seen.size());
-    EXPECT_EQ(33u, kMainTextCount);
+    EXPECT_EQ(34u, kMainTextCount);
     EXPECT_EQ("", GetText(TextKey::OptimizingRam));
     SetText(TextKey::OptimizingRam, "x");
     EXPECT_EQ("x", GetText(TextKey::OptimizingRam));
