@@ -315,9 +315,7 @@ void RemoveInstallation()
 
 std::string Profile(const std::string& file, const char* section, const char* key)
 {
-    char value[512] = "";
-    ::GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, file.c_str());
-    return value;
+    return LanguageText(file, section, key);
 }
 
 struct WindowMatch {
