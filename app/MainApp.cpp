@@ -1,6 +1,11 @@
 #include "MainApp.h"
 
+#include "app/CommandLine.h"
 #include "app/MainDialog.h"
+#include "app/ProgramDir.h"
+#include "framework/Text.h"
+#include "measure/MemoryStatus.h"
+#include "optimizer/OptimizePlan.h"
 #include "resources/Product.h"
 #include "resources/resource.h"
 
@@ -34,22 +39,68 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-// Brings the running copy's window forward; it may still be starting, so
-// it is looked for a few seconds.
-void ActivateRunningCopy()
+// The running copy's main window; it may still be starting, so it is
+// looked for a few seconds. Null when none shows.
+HWND FindRunningCopy()
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         HWND running = nullptr;
         ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&running));
-        if (running != nullptr) {
-            if (::IsIconic(running)) {
-                ::ShowWindow(running, SW_SHOW);
-                ::ShowWindow(running, SW_RESTORE);
-            }
-            ::SetForegroundWindow(running);
-            return;
-        }
+        if (running != nullptr)
+            return running;
         ::Sleep(50);
+    }
+    return nullptr;
+}
+
+void ActivateRunningCopy()
+{
+    HWND running = FindRunningCopy();
+    if (running == nullptr)
+        return;
+    if (::IsIconic(running)) {
+        ::ShowWindow(running, SW_SHOW);
+        ::ShowWindow(running, SW_RESTORE);
+    }
+    ::SetForegroundWindow(running);
+}
+
+bool CopyRunning()
+{
+    HANDLE instance = ::OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutex);
+    if (instance == nullptr)
+        return false;
+    ::CloseHandle(instance);
+    return true;
+}
+
+// "/optimize": the running copy is asked to start its run; without one,
+// the run takes place here, with the stored settings, and nothing is
+// written.
+int OptimizeOnce()
+{
+    if (CopyRunning()) {
+        HWND running = FindRunningCopy();
+        DWORD_PTR answer = kExitCouldNotRun;
+        if (running == nullptr ||
+            !::SendMessageTimeoutW(running, WM_OPTIMIZE_REQUEST, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer))
+            return kExitCouldNotRun;
+        return static_cast<int>(answer);
+    }
+    CMemoryStatus ms;
+    ms.Refresh();
+    CSettingsStore store;
+    store.SetPath(SettingsFilePath(ProgramDirectory()));
+    const SettingsValues settings = store.LoadSettings(ms.dwTotalPhys);
+    WorkerParams params;
+    params.nTargetBytes = TargetBytes<SIZE_T>(settings.m_nMemToFree);
+    params.bIncremental = settings.m_bUseIncrementalRelease;
+    if (!ShouldStartOptimize(ms.dwAvailPhys, params.nTargetBytes))
+        return kExitNotNeeded;
+    try {
+        return RunOptimization(params, ms.dwAvailPhys) > 0 ? kExitOptimized : kExitCouldNotRun;
+    } catch (...) {
+        return kExitCouldNotRun;
     }
 }
 
@@ -57,16 +108,31 @@ void ActivateRunningCopy()
 
 BOOL CMainApp::InitInstance()
 {
+    const StartMode mode = ParseCommandLine(Narrow(::GetCommandLineW()));
+    if (mode == StartMode::Invalid) {
+        ::MessageBoxW(nullptr, Widen(kSwitchesHelp).c_str(), Widen(kProductName).c_str(), MB_OK | MB_ICONINFORMATION);
+        m_nExitCode = kExitCouldNotRun;
+        return FALSE;
+    }
+    if (mode == StartMode::Optimize) {
+        // No window, and no part in the one-copy rule.
+        m_nExitCode = OptimizeOnce();
+        return FALSE;
+    }
+
     // Kept for the life of the process; the system closes it at the end.
     HANDLE instance = ::CreateMutexW(nullptr, FALSE, kInstanceMutex);
     if (instance != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        ActivateRunningCopy();
+        // A start in the tray leaves the running copy as it is.
+        if (mode == StartMode::Normal)
+            ActivateRunningCopy();
         return FALSE;
     }
 
     // Dialog controls have drawn themselves in 3-D since Windows 95, so
     // there is nothing to switch on for them here.
     CMainDialog dlg;
+    dlg.m_bStartMinimized = mode == StartMode::Tray;
     dlg.DoModal();
     return FALSE;
 }

@@ -1,6 +1,8 @@
 #include "MainDialog.h"
 
+#include "app/CommandLine.h"
 #include "app/HelpCommands.h"
+#include "app/ProgramDir.h"
 #include "app/HelpText.h"
 #include "app/StatsText.h"
 #include "app/WindowPlacement.h"
@@ -50,6 +52,9 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<&CMainDialog::OnContextMenu>(WM_CONTEXTMENU),
     OnMessage<&CMainDialog::OnLButtonDown>(WM_LBUTTONDOWN),
     OnMessage<&CMainDialog::OnEndSession>(WM_ENDSESSION),
+    OnMessage<&CMainDialog::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
+    OnMessage<&CMainDialog::OnOptimizeRequest>(WM_OPTIMIZE_REQUEST),
+    OnMessage<&CMainDialog::OnQueryOpen>(WM_QUERYOPEN),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -73,7 +78,8 @@ BOOL CMainDialog::OnInitDialog()
     ::DeleteMenu(sysMenu, SC_RESTORE, MF_BYCOMMAND);
     ::DeleteMenu(sysMenu, SC_SIZE, MF_BYCOMMAND);
 
-    BuildPaths();
+    m_strProgramDir = ProgramDirectory();
+    m_store.SetPath(SettingsFilePath(m_strProgramDir));
     m_panel.SetupMeters();
     // One reading serves the defaults, the first tip and the first figures.
     CMemoryStatus ms;
@@ -83,20 +89,34 @@ BOOL CMainDialog::OnInitDialog()
     LoadMainTexts(m_hWnd);
     RefreshStatistics(ms);
     SetTimer(kRefreshTimer, kRefreshMs);
+    if (m_bStartMinimized)
+        StartMinimized();
     return TRUE;
 }
 
-void CMainDialog::BuildPaths()
+void CMainDialog::StartMinimized()
 {
-    // The wide path: the ANSI one of a folder outside the system's code
-    // page comes back with question marks in it.
-    wchar_t modulePath[kMaxPathChars + 1];
-    const DWORD length = ::GetModuleFileNameW(AfxGetInstanceHandle(), modulePath, kMaxPathChars);
-    // A path cut at the buffer's end names no real directory: the program
-    // then has no settings file and no helper rather than wrong ones.
-    const bool complete = length > 0 && length < kMaxPathChars;
-    m_strProgramDir = complete ? DirectoryOf(Narrow(modulePath, static_cast<int>(length))) : std::string();
-    m_store.SetPath(m_strProgramDir.empty() ? std::string() : JoinPath(m_strProgramDir, "bkfr.ini"));
+    // The dialog manager shows its window, normal, the first time the
+    // message queue is empty, and activating an iconic window may restore
+    // it: restores are refused (OnQueryOpen) until the first refresh tick,
+    // long before a user could ask for one. With the tray icon the minimize
+    // hides the window (OnSize), and every show is held back until the icon
+    // brings the window back.
+    m_bHeldMinimized = true;
+    m_bHeldInTray = m_tray.IsPresent();
+    ShowWindow(SW_SHOWMINNOACTIVE);
+}
+
+BOOL CMainDialog::OnQueryOpen()
+{
+    return m_bHeldMinimized ? FALSE : static_cast<BOOL>(Default());
+}
+
+void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
+{
+    if (m_bHeldInTray)
+        pos->flags &= ~SWP_SHOWWINDOW;
+    Default();
 }
 
 void CMainDialog::SetLayer(UINT flags, int x, int y) const
@@ -180,6 +200,8 @@ void CMainDialog::OnTimer(UINT_PTR)
 {
     // Stopped for the work and started again after it, so ticks never pile up.
     KillTimer(kRefreshTimer);
+    // Any restore from now on is the user's.
+    m_bHeldMinimized = false;
     CMemoryStatus ms;
     ms.Refresh();
     if (TriggerReached(m_settings.m_nTriggerLevel, ms.dwAvailPhys))
@@ -232,6 +254,21 @@ void CMainDialog::OnOptimize()
     StartOptimize(ms.Refresh());
 }
 
+LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
+{
+    CMemoryStatus ms;
+    switch (m_optimizer.StartOptimize(MakeOptimizeRequest(), ms.Refresh())) {
+    case OptimizeStart::Started:
+        return kExitOptimized;
+    case OptimizeStart::NotNeeded:
+        return kExitNotNeeded;
+    case OptimizeStart::Busy:
+    case OptimizeStart::NoThread:
+        break;
+    }
+    return kExitCouldNotRun;
+}
+
 LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
 {
     m_optimizer.OnWorkerDone();
@@ -246,6 +283,7 @@ bool CMainDialog::AddTrayIcon(const CMemoryStatus& ms)
 
 void CMainDialog::RestoreFromTray()
 {
+    m_bHeldInTray = false;
     // OpenIcon restores, the WM_SIZE of that hides again (OnSize), and the
     // show below makes the restore visible.
     ::OpenIcon(m_hWnd);

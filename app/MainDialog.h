@@ -16,6 +16,10 @@
 
 enum class LevelIcon;
 
+// From a copy started with "/optimize": start a run as Optimize would;
+// answers with that copy's exit code.
+#define WM_OPTIMIZE_REQUEST (WM_APP + 1)
+
 class CMainDialog : public CMovableDialog {
 public:
     explicit CMainDialog(CWnd* pParent = nullptr);
@@ -48,6 +52,7 @@ public:
     HICON m_hIconBusy = nullptr;
     HICON m_hIconAutoOff = nullptr;
     std::string m_strProgramDir;  // ends in a backslash; empty when unknown
+    bool m_bStartMinimized = false;  // "/tray"
 
     // Handlers (the main window's message map)
     BOOL OnInitDialog() override;
@@ -71,19 +76,25 @@ public:
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(HWND hWnd, POINT point);
     void OnEndSession(BOOL bEnding);
+    void OnWindowPosChanging(WINDOWPOS* pos);
+    LRESULT OnOptimizeRequest(WPARAM wParam, LPARAM lParam);
+    BOOL OnQueryOpen();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     const CMessageMap* GetMessageMap() const override;
 
 private:
-    void BuildPaths();
+    void StartMinimized();
     // Moves the window, if need be, so that its caption bar is on a
     // monitor's work area.
     void KeepOnScreen() const;
     // SetWindowPos in the layer the settings ask for (topmost or not).
     void SetLayer(UINT flags, int x = 0, int y = 0) const;
     HICON LevelIconHandle(LevelIcon level) const;
+
+    bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
+    bool m_bHeldInTray = false;     // started in the tray and not yet brought back
 
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;

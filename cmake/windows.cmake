@@ -50,6 +50,7 @@ set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
 # can run its windows in-process.
 add_library(bkfr_app STATIC
     app/HelpCommands.cpp
+    app/ProgramDir.cpp
     app/MainDialog.cpp
     app/Settings.cpp
     app/StatisticsPanel.cpp

@@ -55,6 +55,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     ::InitCommonControlsEx(&icc);
 
     if (!app->InitInstance())
-        return 0;
+        return app->ExitInstance();
     return app->Run();
 }

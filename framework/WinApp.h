@@ -12,6 +12,8 @@ public:
 
     // Start-up; FALSE ends the program at once, TRUE runs the message loop.
     virtual BOOL InitInstance() { return TRUE; }
+    // The exit code of a program whose start-up ended it.
+    virtual int ExitInstance() { return 0; }
     // The message loop; returns the exit code.
     virtual int Run();
 

@@ -204,11 +204,24 @@ LRESULT Crack(T& t, void (T::*f)(UINT, POINT), WPARAM wParam, LPARAM lParam)
     (t.*f)(static_cast<UINT>(wParam), PointFromLParam(lParam));
     return 0;
 }
+// BOOL OnQueryOpen()
+template <class T>
+LRESULT Crack(T& t, BOOL (T::*f)(), WPARAM, LPARAM)
+{
+    return (t.*f)();
+}
 // BOOL OnEraseBkgnd(HDC hDC)
 template <class T>
 LRESULT Crack(T& t, BOOL (T::*f)(HDC), WPARAM wParam, LPARAM)
 {
     return (t.*f)(reinterpret_cast<HDC>(wParam));
+}
+// void OnWindowPosChanging(WINDOWPOS* pos)
+template <class T>
+LRESULT Crack(T& t, void (T::*f)(WINDOWPOS*), WPARAM, LPARAM lParam)
+{
+    (t.*f)(reinterpret_cast<WINDOWPOS*>(lParam));
+    return 0;
 }
 // void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar)
 template <class T>

@@ -31,20 +31,29 @@ private:
     wchar_t m_savedTitle[kSavedTitleChars];
 };
 
-void Run(const WorkerParams& params, SIZE_T start)
+void ShowTitle(HWND hWnd, const std::string& title)
 {
-    ::SetWindowTextW(params.hWnd, Widen(params.strOptimizingText).c_str());
-    if (!params.bIncremental) {
-        params.pfnStep(params.nTargetBytes);
-        return;
-    }
-    ForEachIncrementalSize(start, params.nTargetBytes, [&params](SIZE_T size) {
-        ::SetWindowTextW(params.hWnd, Widen(StepTitle(size)).c_str());
-        return params.pfnStep(size);
-    });
+    if (hWnd != nullptr)
+        ::SetWindowTextW(hWnd, Widen(title).c_str());
 }
 
 }  // namespace
+
+int RunOptimization(const WorkerParams& params, SIZE_T start)
+{
+    ShowTitle(params.hWnd, params.strOptimizingText);
+    if (!params.bIncremental)
+        return params.pfnStep(params.nTargetBytes) ? 1 : 0;
+    int written = 0;
+    ForEachIncrementalSize(start, params.nTargetBytes, [&params, &written](SIZE_T size) {
+        ShowTitle(params.hWnd, StepTitle(size));
+        if (!params.pfnStep(size))
+            return false;
+        ++written;
+        return true;
+    });
+    return written;
+}
 
 bool AllocateTouchFree(SIZE_T size)
 {
@@ -65,20 +74,20 @@ UINT __cdecl OptimizeThreadProc(LPVOID pParam)
     const SIZE_T start = ms.Refresh();
     const RunEnd end(params->hWnd);
     try {
-        Run(*params, start);
+        RunOptimization(*params, start);
     } catch (...) {
         // Memory is short when this happens; the run simply ends.
     }
     return 0;
 }
 
-bool COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
+OptimizeStart COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
 {
     if (IsRunning())
-        return false;
+        return OptimizeStart::Busy;
     const SIZE_T target = TargetBytes<SIZE_T>(request.nMemToFree);
     if (!ShouldStartOptimize(availPhys, target))
-        return false;
+        return OptimizeStart::NotNeeded;
 
     std::unique_ptr<WorkerParams> params(new WorkerParams);
     params->hWnd = request.hWnd;
@@ -90,7 +99,7 @@ bool COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
     // leaves everything as it was.
     m_pWorkerThread = AfxBeginThread(&OptimizeThreadProc, params.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     if (m_pWorkerThread == nullptr)
-        return false;
+        return OptimizeStart::NoThread;
     params.release();  // the worker's now
 
     m_hOptimizeButton = request.hOptimizeButton;
@@ -99,7 +108,7 @@ bool COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
     if (request.pTray != nullptr && request.pTray->IsPresent())
         request.pTray->UpdateTrayIcon(request.hBusyIcon, request.strOptimizingText);
     m_pWorkerThread->ResumeThread();
-    return true;
+    return OptimizeStart::Started;
 }
 
 void COptimizer::OnWorkerDone()

@@ -30,10 +30,22 @@ struct WorkerParams {
     bool (*pfnStep)(SIZE_T size) = &AllocateTouchFree;
 };
 
+// The steps of one run on this thread, from start (the free memory at its
+// beginning); the title shows each when there is a window. Returns the
+// number of blocks written.
+int RunOptimization(const WorkerParams& params, SIZE_T start);
+
 // Runs one optimization with the parameters it owns (a WorkerParams made
 // with new); whatever happens in it, the title comes back and the done
 // message is posted.
 UINT __cdecl OptimizeThreadProc(LPVOID pParam);
+
+enum class OptimizeStart {
+    Started,
+    NotNeeded,  // more memory is free than the run would free
+    Busy,       // a run is active
+    NoThread,   // the system gave no thread
+};
 
 // What starting a run needs from the window that asks for it.
 struct OptimizeRequest {
@@ -52,8 +64,8 @@ struct OptimizeRequest {
 class COptimizer {
 public:
     // Starts a run unless one is active or more than the run would free is
-    // free already (availPhys); true when it started.
-    bool StartOptimize(const OptimizeRequest& request, SIZE_T availPhys);
+    // free already (availPhys).
+    OptimizeStart StartOptimize(const OptimizeRequest& request, SIZE_T availPhys);
     // The done message has come: the run is over, Optimize works again.
     void OnWorkerDone();
 

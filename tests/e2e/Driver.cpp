@@ -167,21 +167,21 @@ std::string ProgramDir::IniValue(const std::string& key) const
     return Utf8(value);
 }
 
-Bkfr::Bkfr(const ProgramDir& dir)
+Bkfr::Bkfr(const ProgramDir& dir, const std::string& arguments)
 {
-    Start(dir.File("bkfr.exe"));
+    Start(dir.File("bkfr.exe"), arguments);
 }
 
 Bkfr::Bkfr(const std::string& programPath)
 {
-    Start(programPath);
+    Start(programPath, std::string());
 }
 
-void Bkfr::Start(const std::string& programPath)
+void Bkfr::Start(const std::string& programPath, const std::string& arguments)
 {
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::wstring commandLine = Wide("\"" + programPath + "\"");
+    std::wstring commandLine = Wide("\"" + programPath + "\"" + (arguments.empty() ? "" : " " + arguments));
     // Started from another directory, so that its files are found beside
     // the program and not in the current directory.
     const std::wstring current = Wide(ScratchDir());

@@ -53,7 +53,7 @@ private:
 // One running bkfr.exe.
 class Bkfr {
 public:
-    explicit Bkfr(const ProgramDir& dir);
+    explicit Bkfr(const ProgramDir& dir, const std::string& arguments = std::string());
     // The program at programPath, an installed copy for example.
     explicit Bkfr(const std::string& programPath);
     ~Bkfr();  // ends the program if it still runs
@@ -89,7 +89,7 @@ public:
     HWND FindMessageBox() const;
 
 private:
-    void Start(const std::string& programPath);
+    void Start(const std::string& programPath, const std::string& arguments);
 
     PROCESS_INFORMATION m_pi{};
     HWND m_hwnd = nullptr;

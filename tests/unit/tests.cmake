@@ -1,4 +1,5 @@
 add_executable(unit_tests
+    tests/unit/command_line_test.cpp
     tests/unit/cpu_load_test.cpp
     tests/unit/gradient_test.cpp
     tests/unit/help_text_test.cpp

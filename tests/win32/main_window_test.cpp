@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
         request.bIncremental = 0;
         request.pfnStep = [](SIZE_T) { return ::WaitForSingleObject(release, 10000) == WAIT_OBJECT_0; };
         CMemoryStatus ms;
-        ASSERT_TRUE(dlg.m_optimizer.StartOptimize(request, ms.Refresh()));
+        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, ms.Refresh()));
         const HICON big = BigIcon(dlg);
         dlg.RefreshStatistics(ms);
         EXPECT_EQ("Free Ram: 0 Free", Text(dlg.m_hWnd, IDC_FREERAM_LINE));

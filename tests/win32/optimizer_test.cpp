@@ -72,7 +72,7 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
 
         // A second start while the run is active changes nothing.
         dlg.m_settings.m_nMemToFree = 0;
-        EXPECT_FALSE(dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), 0));
+        EXPECT_EQ(OptimizeStart::Busy, dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), 0));
 
         ASSERT_TRUE(WaitForWorker(dlg));
         EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
@@ -94,7 +94,7 @@ TEST_F(OptimizerTest, TheTitleIsRestoredCutToSeventyEightCharacters)
         OptimizeRequest request = dlg.MakeOptimizeRequest();
         request.nMemToFree = kUnreachableMb;
         request.pfnStep = [](SIZE_T) { return false; };
-        ASSERT_TRUE(dlg.m_optimizer.StartOptimize(request, FreeNow()));
+        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, FreeNow()));
         ASSERT_TRUE(WaitForWorker(dlg));
         EXPECT_EQ(std::string(78, 't'), Title(dlg));
     });
@@ -109,7 +109,7 @@ TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillRestoresTheTitleAndEnablesOptim
             request.nMemToFree = kUnreachableMb;
             request.bIncremental = incremental;
             request.pfnStep = [](SIZE_T) -> bool { throw std::bad_alloc(); };
-            ASSERT_TRUE(dlg.m_optimizer.StartOptimize(request, FreeNow())) << incremental;
+            ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, FreeNow())) << incremental;
             ASSERT_TRUE(WaitForWorker(dlg)) << incremental;
             EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled()) << incremental;
             EXPECT_EQ("Brisklet Free", Title(dlg)) << incremental;
