@@ -122,6 +122,15 @@ std::string MeminfoPath()
     return value != nullptr ? value : "";
 }
 
+std::wstring WideOf(const std::string& text, UINT codePage)
+{
+    const int size = ::MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], size);
+    wide.resize(size > 0 ? static_cast<std::size_t>(size) - 1 : 0);
+    return wide;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = ::GetTickCount();
@@ -355,13 +364,18 @@ std::string LanguageText(const std::string& file, const char* section, const cha
 
 LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments)
 {
+    return RunLauncher(WideOf(dir.File("helper.exe")), WideOf(arguments));
+}
+
+LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& arguments)
+{
     LauncherRun run;
-    STARTUPINFOA si{};
+    STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    std::string commandLine = "\"" + dir.File("helper.exe") + "\"" + arguments;
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ScratchDir().c_str(), &si,
-                          &pi))
+    std::wstring commandLine = L"\"" + helperPath + L"\"" + arguments;
+    if (!::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, WideOf(ScratchDir()).c_str(),
+                          &si, &pi))
         return run;
     WaitUntil([&] {
         for (HWND box : ProcessWindows(pi.dwProcessId, "#32770")) {

@@ -26,6 +26,9 @@ void RemoveTree(const std::string& dir);
 // A file's bytes; empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 
+// A text of the given code page in UTF-16.
+std::wstring WideOf(const std::string& text, UINT codePage = CP_ACP);
+
 // Polls `condition` every few milliseconds until it holds or timeoutMs pass.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
@@ -109,6 +112,9 @@ struct LauncherRun {
 // Starts dir's helper.exe with arguments after its quoted path, answers its
 // message box if one comes, and waits for it to end.
 LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments);
+// The same for the helper.exe at helperPath, a path outside the ANSI code
+// page for example.
+LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& arguments);
 
 // Starts bkfr.exe in dir and waits for it to end (a second copy).
 DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs = 15000);

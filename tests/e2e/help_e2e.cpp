@@ -226,7 +226,6 @@ TEST(Launcher, ShowsItsTwoBoxesAndAlwaysEndsWithZero)
         {"prefix not at the start", " x/file:readme.txt", unknown, ""},
         {"too long", " /url:https://a.example/" + std::string(110, 'p'), unknown, ""},
         {"file", " /file:readme.txt", "", dir.File("readme.txt")},
-        {"url with nothing after it", " /url:", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -244,6 +243,65 @@ TEST(Launcher, ShowsItsTwoBoxesAndAlwaysEndsWithZero)
     }
     // Started from another directory, the file is still the one beside it.
     EXPECT_NE(dir.Path(), ScratchDir());
+}
+
+TEST(Launcher, RefusesWhatItIsNotFor)
+{
+    RecordingHandlers handlers;
+    ProgramDir dir("refusing launcher");
+    CopyDocuments(dir);
+    // Documents it must not reach: one in the folder above its own, one in
+    // a folder inside it.
+    const std::string outside = ScratchDir() + "outside.txt";
+    ASSERT_TRUE(::CopyFileA(dir.File("readme.txt").c_str(), outside.c_str(), FALSE));
+    ASSERT_TRUE(::CreateDirectoryA(dir.File("docs").c_str(), nullptr));
+    ASSERT_TRUE(::CopyFileA(dir.File("readme.txt").c_str(), dir.File("docs\\readme.txt").c_str(), FALSE));
+    const std::wstring cases[] = {
+        // A program: the recorder itself, so that a run of it is seen.
+        L" /url:" + WideOf(BinDir() + "recorder.exe"),
+        L" /file:..\\outside.txt",
+        L" /file:" + WideOf(outside),  // a drive
+        L" /file:docs\\readme.txt",
+        // A second argument for the mail program.
+        L" /mailto:mailto:x@a.example\" --extra",
+        // Nothing to open.
+        L" /url:",
+        L" /mailto:",
+        L" /file:",
+        // A lone half of a surrogate pair, which the system would replace.
+        L" /url:https://a.example/\xD800",
+    };
+    for (const std::wstring& arguments : cases) {
+        SCOPED_TRACE(arguments);
+        const LauncherRun run = RunLauncher(WideOf(dir.File("helper.exe")), arguments);
+        EXPECT_EQ(0u, run.exitCode);
+        EXPECT_EQ("Argument not recognized!", run.text);
+        EXPECT_EQ("Helper", run.caption);
+    }
+    // Then one it is for: once that has arrived, any of the above would have.
+    RunLauncher(dir, " /file:readme.txt");
+    ASSERT_TRUE(WaitUntil([] { return !RecordingHandlers::Opened().empty(); }));
+    const std::vector<std::string> opened = RecordingHandlers::Opened();
+    ASSERT_EQ(1u, opened.size()) << opened.back();
+    EXPECT_TRUE(SameText(dir.File("readme.txt"), opened[0])) << opened[0];
+    ::DeleteFileA(outside.c_str());
+}
+
+TEST(Launcher, OpensFilesBesideItInAFolderOutsideTheAnsiCodePage)
+{
+    RecordingHandlers handlers;
+    const std::wstring dir = WideOf(ScratchDir()) + L"Анна ツール\\";
+    ASSERT_TRUE(::CreateDirectoryW(dir.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(::CopyFileW(WideOf(BinDir() + "helper.exe").c_str(), (dir + L"helper.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(WideOf(SourceDir() + "docs\\readme.txt").c_str(), (dir + L"readme.txt").c_str(), FALSE));
+    const LauncherRun run = RunLauncher(dir + L"helper.exe", L" /file:readme.txt");
+    EXPECT_EQ("", run.text);
+    ASSERT_TRUE(WaitUntil([] { return !RecordingHandlers::Opened().empty(); }));
+    const std::wstring opened = WideOf(RecordingHandlers::Opened()[0], CP_UTF8);
+    EXPECT_EQ(0, lstrcmpiW((dir + L"readme.txt").c_str(), opened.c_str())) << RecordingHandlers::Opened()[0];
+    for (const wchar_t* name : {L"helper.exe", L"readme.txt"})
+        ::DeleteFileW((dir + name).c_str());
+    ::RemoveDirectoryW(dir.c_str());
 }
 
 TEST(About, ShowsItsFixedTextsWithTheFocusOnOkEveryTime)
