@@ -122,15 +122,6 @@ std::string MeminfoPath()
     return value != nullptr ? value : "";
 }
 
-std::wstring WideOf(const std::string& text, UINT codePage)
-{
-    const int size = ::MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], size);
-    wide.resize(size > 0 ? static_cast<std::size_t>(size) - 1 : 0);
-    return wide;
-}
-
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = ::GetTickCount();
@@ -364,7 +355,7 @@ std::string LanguageText(const std::string& file, const char* section, const cha
 
 LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments)
 {
-    return RunLauncher(WideOf(dir.File("helper.exe")), WideOf(arguments));
+    return RunLauncher(Wide(dir.File("helper.exe")), Wide(arguments));
 }
 
 LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& arguments)
@@ -374,7 +365,7 @@ LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& argu
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::wstring commandLine = L"\"" + helperPath + L"\"" + arguments;
-    if (!::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, WideOf(ScratchDir()).c_str(),
+    if (!::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, Wide(ScratchDir()).c_str(),
                           &si, &pi))
         return run;
     WaitUntil([&] {

@@ -26,9 +26,6 @@ void RemoveTree(const std::string& dir);
 // A file's bytes; empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 
-// A text of the given code page in UTF-16.
-std::wstring WideOf(const std::string& text, UINT codePage = CP_ACP);
-
 // Polls `condition` every few milliseconds until it holds or timeoutMs pass.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 

@@ -258,9 +258,9 @@ TEST(Launcher, RefusesWhatItIsNotFor)
     ASSERT_TRUE(::CopyFileA(dir.File("readme.txt").c_str(), dir.File("docs\\readme.txt").c_str(), FALSE));
     const std::wstring cases[] = {
         // A program: the recorder itself, so that a run of it is seen.
-        L" /url:" + WideOf(BinDir() + "recorder.exe"),
+        L" /url:" + Wide(BinDir() + "recorder.exe"),
         L" /file:..\\outside.txt",
-        L" /file:" + WideOf(outside),  // a drive
+        L" /file:" + Wide(outside),  // a drive
         L" /file:docs\\readme.txt",
         // A second argument for the mail program.
         L" /mailto:mailto:x@a.example\" --extra",
@@ -273,7 +273,7 @@ TEST(Launcher, RefusesWhatItIsNotFor)
     };
     for (const std::wstring& arguments : cases) {
         SCOPED_TRACE(arguments);
-        const LauncherRun run = RunLauncher(WideOf(dir.File("helper.exe")), arguments);
+        const LauncherRun run = RunLauncher(Wide(dir.File("helper.exe")), arguments);
         EXPECT_EQ(0u, run.exitCode);
         EXPECT_EQ("Argument not recognized!", run.text);
         EXPECT_EQ("Helper", run.caption);
@@ -290,14 +290,14 @@ TEST(Launcher, RefusesWhatItIsNotFor)
 TEST(Launcher, OpensFilesBesideItInAFolderOutsideTheAnsiCodePage)
 {
     RecordingHandlers handlers;
-    const std::wstring dir = WideOf(ScratchDir()) + L"Анна ツール\\";
+    const std::wstring dir = Wide(ScratchDir()) + L"Анна ツール\\";
     ASSERT_TRUE(::CreateDirectoryW(dir.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
-    ASSERT_TRUE(::CopyFileW(WideOf(BinDir() + "helper.exe").c_str(), (dir + L"helper.exe").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileW(WideOf(SourceDir() + "docs\\readme.txt").c_str(), (dir + L"readme.txt").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(Wide(BinDir() + "helper.exe").c_str(), (dir + L"helper.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(Wide(SourceDir() + "docs\\readme.txt").c_str(), (dir + L"readme.txt").c_str(), FALSE));
     const LauncherRun run = RunLauncher(dir + L"helper.exe", L" /file:readme.txt");
     EXPECT_EQ("", run.text);
     ASSERT_TRUE(WaitUntil([] { return !RecordingHandlers::Opened().empty(); }));
-    const std::wstring opened = WideOf(RecordingHandlers::Opened()[0], CP_UTF8);
+    const std::wstring opened = Wide(RecordingHandlers::Opened()[0]);
     EXPECT_EQ(0, lstrcmpiW((dir + L"readme.txt").c_str(), opened.c_str())) << RecordingHandlers::Opened()[0];
     for (const wchar_t* name : {L"helper.exe", L"readme.txt"})
         ::DeleteFileW((dir + name).c_str());
