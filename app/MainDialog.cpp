@@ -7,6 +7,7 @@
 #include "app/StatsText.h"
 #include "app/WindowPlacement.h"
 #include "framework/Path.h"
+#include "framework/Stages.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
 #include "i18n/MainTexts.h"
@@ -59,6 +60,7 @@ END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
 {
+    MarkStage("dialog");
     CDialog::OnInitDialog();
 
     SetIcon(m_hIcon, TRUE);
@@ -87,7 +89,9 @@ BOOL CMainDialog::OnInitDialog()
     LoadSettings(ms);
     ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
+    MarkStage("files");
     RefreshStatistics(ms);
+    MarkStage("refresh");
     SetTimer(kRefreshTimer, kRefreshMs);
     if (m_bStartMinimized)
         StartMinimized();
@@ -414,6 +418,7 @@ void CMainDialog::OnPaint()
 {
     if (!IsIconic()) {
         Default();
+        MarkStage("paint");
         return;
     }
     CPaintDC dc(this);

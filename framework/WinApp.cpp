@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "framework/Stages.h"
+
 namespace {
 CWinApp* g_pApp = nullptr;
 }  // namespace
@@ -45,6 +47,7 @@ HINSTANCE AfxGetInstanceHandle()
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
+    MarkStage("loader");
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
