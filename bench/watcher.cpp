@@ -6,8 +6,8 @@
 // its text labels is empty, at two looks about a millisecond apart. A
 // window shown first and filled or painted later has not started yet.
 // Each round starts every program once, in turn, so that a busy machine
-// slows them alike; one round before them is not counted (it brings up the
-// desktop). Prints one line per counted start:
+// slows them alike, each round in an order turned by one; one round before
+// them is not counted (it brings up the desktop). Prints one line per counted start:
 //   ROUND PAINTED_MS CREATED_MS PROGRAM
 // PAINTED_MS from the CreateProcess call to the painted window, CREATED_MS
 // from the call to the creation time the system gives the process, where
@@ -179,8 +179,12 @@ int main(int argc, char** argv)
 
     LARGE_INTEGER frequency;
     ::QueryPerformanceFrequency(&frequency);
+    const int programs = argc - first - 1;
     for (int round = -1; round < rounds; ++round) {
-        for (int i = first + 1; i < argc; ++i) {
+        // The order turns each round: a start may be slower for what ran
+        // just before it, and no program is always first or last.
+        for (int k = 0; k < programs; ++k) {
+            const int i = first + 1 + (k + round + 1) % programs;
             if (!stages.empty())
                 SetStagesFile(stages, argv[i], round);
             const Start start = TimeStart(argv[i], frequency);
