@@ -56,6 +56,8 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<&CMainDialog::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
     OnMessage<&CMainDialog::OnOptimizeRequest>(WM_OPTIMIZE_REQUEST),
     OnMessage<&CMainDialog::OnQueryOpen>(WM_QUERYOPEN),
+    OnMessage<&CMainDialog::OnSysColorChange>(WM_SYSCOLORCHANGE),
+    OnMessage<&CMainDialog::OnDisplayChange>(WM_DISPLAYCHANGE),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -367,6 +369,18 @@ void CMainDialog::OnDocumentation()
 void CMainDialog::OnReadme()
 {
     RunHelper(m_hWnd, m_strProgramDir, kReadmeArgument);
+}
+
+void CMainDialog::OnSysColorChange()
+{
+    m_panel.OnSysColorChange();
+    Default();
+}
+
+void CMainDialog::OnDisplayChange()
+{
+    m_panel.OnDisplayChange();
+    Default();
 }
 
 void CMainDialog::OnCancel()

@@ -79,6 +79,8 @@ public:
     void OnWindowPosChanging(WINDOWPOS* pos);
     LRESULT OnOptimizeRequest(WPARAM wParam, LPARAM lParam);
     BOOL OnQueryOpen();
+    void OnSysColorChange();
+    void OnDisplayChange();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -158,3 +158,43 @@ TEST_F(MainWindowTest, AWindowSavedBeyondTheScreenOpensWithItsCaptionOnTheWorkAr
         EXPECT_LE(window.top + ::GetSystemMetrics(SM_CYCAPTION), work.bottom);
     });
 }
+
+TEST_F(MainWindowTest, AMeterRepaintsWholeOnlyWhenItsPositionChanges)
+{
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        CMeterCtrl& meter = dlg.m_panel.m_meterCpu;
+        meter.SetPos(50);
+        ::UpdateWindow(meter.m_hWnd);
+        RECT dirty;
+        meter.SetPos(50);
+        EXPECT_FALSE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE)) << "the same position paints nothing";
+        meter.SetPos(51);
+        RECT client;
+        meter.GetClientRect(&client);
+        ASSERT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
+        EXPECT_TRUE(::EqualRect(&client, &dirty)) << "the text in the middle is painted again too";
+        ::UpdateWindow(meter.m_hWnd);
+        meter.SetPos(150);  // the control holds 100; the meter shows no bar
+        EXPECT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
+    });
+}
+
+TEST_F(MainWindowTest, TheMetersFollowTheSystemsColours)
+{
+    const int element = COLOR_BTNFACE;
+    const COLORREF saved = ::GetSysColor(element);
+    const COLORREF changed = RGB(1, 2, 3);
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        // Windows tells top-level windows only; the main window hands it on.
+        ::SetSysColors(1, &element, &changed);
+        PumpMessages();
+        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(changed, dlg.m_panel.m_meterFreeRam.m_clrBkgnd);
+        EXPECT_EQ(changed, dlg.m_panel.m_meterPageFile.m_clrBkgnd);
+        ::SetSysColors(1, &element, &saved);
+        PumpMessages();
+        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+    });
+}
