@@ -75,8 +75,8 @@ function(add_bkfr_resources target)
     add_dependencies(${target} icons)
 endfunction()
 
-# XpImports: see there; an object of the program, not of a library.
-add_executable(bkfr WIN32 app/MainApp.cpp framework/XpImports.cpp)
+# SmallExceptions and XpImports: see there; objects of the program, not of a library.
+add_executable(bkfr WIN32 app/MainApp.cpp framework/SmallExceptions.cpp framework/XpImports.cpp)
 add_bkfr_resources(bkfr)
 target_compile_options(bkfr PRIVATE ${WARNINGS})
 target_link_libraries(bkfr PRIVATE bkfr_app)
@@ -102,3 +102,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(tests/win32/tests.cmake)
 include(tests/e2e/tests.cmake)
 include(bench/bench.cmake)
+
+# For tools/screenshots: sends bkfr the clicks that open its dialogs.
+add_executable(poke EXCLUDE_FROM_ALL tools/poke.c)
+target_compile_options(poke PRIVATE ${WARNINGS})
