@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-// Starts "helper.exe" in programDir with argument; when that fails, says
-// so in a message box owned by `owner`. Returns WinExec's result, or the
-// message box's when the launcher could not be started.
-UINT_PTR RunHelper(HWND owner, const char* programDir, const char* argument);
+#include <string>
+
+// Starts "helper.exe" in programDir (UTF-8) with argument; when that fails,
+// says so in a message box owned by `owner`. Returns what WinExec would
+// (32 or more when the launcher started), or the message box's answer.
+UINT_PTR RunHelper(HWND owner, const std::string& programDir, const char* argument);

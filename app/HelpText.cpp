@@ -1,6 +1,7 @@
 #include "HelpText.h"
 
 #include "framework/Path.h"
+#include "framework/Utf8.h"
 
 const char kWebsiteArgument[] = "/url:https://www.brisklet.example/free/";
 const char kSendEmailArgument[] = "/mailto:mailto:support@brisklet.example";
@@ -12,5 +13,5 @@ std::string HelperCommandLine(const std::string& programDir, const std::string& 
     if (programDir.empty())
         return std::string();
     std::string line = "\"" + programDir + "helper.exe\" " + argument;
-    return line.size() <= kMaxPathChars ? line : std::string();
+    return Utf16Length(line) <= kMaxPathChars ? line : std::string();
 }

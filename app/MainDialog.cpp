@@ -3,7 +3,9 @@
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/StatsText.h"
+#include "app/WindowPlacement.h"
 #include "framework/Path.h"
+#include "framework/Text.h"
 #include "i18n/Language.h"
 #include "i18n/MainTexts.h"
 #include "i18n/TextTable.h"
@@ -76,7 +78,7 @@ BOOL CMainDialog::OnInitDialog()
     CMemoryStatus ms;
     ms.Refresh();
     LoadSettings(ms);
-    ReadLanguageDir();
+    ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
     RefreshStatistics(ms);
     SetTimer(kRefreshTimer, kRefreshMs);
@@ -85,13 +87,14 @@ BOOL CMainDialog::OnInitDialog()
 
 void CMainDialog::BuildPaths()
 {
-    char modulePath[kMaxPathChars + 1];
-    const DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), modulePath, kMaxPathChars);
+    // The wide path: the ANSI one of a folder outside the system's code
+    // page comes back with question marks in it.
+    wchar_t modulePath[kMaxPathChars + 1];
+    const DWORD length = ::GetModuleFileNameW(AfxGetInstanceHandle(), modulePath, kMaxPathChars);
     // A path cut at the buffer's end names no real directory: the program
     // then has no settings file and no helper rather than wrong ones.
     const bool complete = length > 0 && length < kMaxPathChars;
-    modulePath[complete ? length : 0] = '\0';
-    m_strProgramDir = DirectoryOf(modulePath);
+    m_strProgramDir = complete ? DirectoryOf(Narrow(modulePath, static_cast<int>(length))) : std::string();
     m_store.SetPath(m_strProgramDir.empty() ? std::string() : JoinPath(m_strProgramDir, "bkfr.ini"));
 }
 
@@ -104,30 +107,57 @@ void CMainDialog::LoadSettings(const CMemoryStatus& ms)
 {
     m_settings = m_store.LoadSettings(ms.dwTotalPhys);
     SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
+    KeepOnScreen();
     if (m_settings.m_bSysTrayIcon && !AddTrayIcon(ms))
         MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
 }
 
-void CMainDialog::SaveSettings()
+void CMainDialog::KeepOnScreen() const
 {
-    if (!IsIconic()) {
-        // Minimized, the position from before minimizing stays; otherwise
-        // the window's own.
-        RECT rect;
-        GetWindowRect(&rect);
-        SettingsValues values = m_settings;
-        values.m_nLeft = rect.left;
-        values.m_nTop = rect.top;
-        m_store.SaveSettings(values);
+    // A monitor removed, a lower resolution or a hand-edited file must not
+    // open the window where nobody can see it.
+    RECT rect;
+    GetWindowRect(&rect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
         return;
+    const int captionHeight = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const ScreenRect window = {rect.left, rect.top, rect.right, rect.bottom};
+    const ScreenRect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+    const ScreenPoint at = KeepCaptionOnWorkArea(window, captionHeight, work);
+    if (at.x != rect.left || at.y != rect.top)
+        SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CMainDialog::SaveSettings()
+{
+    // The normal position, however the window was minimized (or hidden in
+    // the tray). The placement answers in work-area coordinates, which
+    // differ from the screen's when the taskbar is at the top or left.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (::GetWindowPlacement(m_hWnd, &placement)) {
+        POINT origin = {0, 0};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (::GetMonitorInfoW(::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor))
+            origin = {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+        m_settings.m_nLeft = placement.rcNormalPosition.left + origin.x;
+        m_settings.m_nTop = placement.rcNormalPosition.top + origin.y;
     }
-    m_store.SaveSettings(m_settings);
+    return m_store.SaveSettings(m_settings);
 }
 
 void CMainDialog::OnApplyChanges()
 {
-    SaveSettings();
-    MessageBox(GetText(TextKey::ChangesSaved).c_str(), kProductName, MB_OK);
+    if (SaveSettings()) {
+        MessageBox(GetText(TextKey::ChangesSaved), kProductName, MB_OK);
+        return;
+    }
+    // A text of the language file is never a format: the path follows it.
+    const std::string& path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
+    MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONERROR);
 }
 
 const CIconPair& CMainDialog::LevelIcons(LevelIcon level) const
@@ -224,6 +254,14 @@ void CMainDialog::RestoreFromTray()
 
 LRESULT CMainDialog::OnTrayNotify(WPARAM, LPARAM lParam)
 {
+    // While a dialog or message box of the program is open, the icon only
+    // brings it forward: a second dialog over it would hand back stale
+    // values.
+    if (!IsWindowEnabled()) {
+        if (lParam == WM_LBUTTONDBLCLK || lParam == WM_RBUTTONUP)
+            ::SetForegroundWindow(::GetLastActivePopup(m_hWnd));
+        return 0;
+    }
     switch (lParam) {
     case WM_LBUTTONDBLCLK:
         RestoreFromTray();
@@ -270,22 +308,22 @@ void CMainDialog::OnAbout()
 
 void CMainDialog::OnWebsite()
 {
-    RunHelper(m_hWnd, m_strProgramDir.c_str(), kWebsiteArgument);
+    RunHelper(m_hWnd, m_strProgramDir, kWebsiteArgument);
 }
 
 void CMainDialog::OnSendEmail()
 {
-    RunHelper(m_hWnd, m_strProgramDir.c_str(), kSendEmailArgument);
+    RunHelper(m_hWnd, m_strProgramDir, kSendEmailArgument);
 }
 
 void CMainDialog::OnDocumentation()
 {
-    RunHelper(m_hWnd, m_strProgramDir.c_str(), kDocumentationArgument);
+    RunHelper(m_hWnd, m_strProgramDir, kDocumentationArgument);
 }
 
 void CMainDialog::OnReadme()
 {
-    RunHelper(m_hWnd, m_strProgramDir.c_str(), kReadmeArgument);
+    RunHelper(m_hWnd, m_strProgramDir, kReadmeArgument);
 }
 
 void CMainDialog::OnCancel()
@@ -319,20 +357,10 @@ void CMainDialog::OnEndSession(BOOL bEnding)
 void CMainDialog::OnSysCommand(UINT nID, LPARAM)
 {
     // The low four bits of the command belong to the system.
-    switch (nID & 0xFFF0) {
-    case SC_MINIMIZE: {
-        RECT rect;
-        GetWindowRect(&rect);
-        m_settings.m_nLeft = rect.left;
-        m_settings.m_nTop = rect.top;
-        break;
-    }
-    case SC_CLOSE:
+    // (Minimizing needs nothing here: the settings take the window's
+    // normal position, however it was minimized.)
+    if ((nID & 0xFFF0) == SC_CLOSE)
         EndDialog(0);
-        break;
-    default:
-        break;
-    }
     Default();
 }
 

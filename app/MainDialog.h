@@ -24,8 +24,9 @@ public:
     // Reads the settings (defaults from `ms`) and applies them: position,
     // layer and the tray icon.
     void LoadSettings(const CMemoryStatus& ms);
-    // Writes the settings with the window's position.
-    void SaveSettings();
+    // Writes the settings with the window's position; true when every value
+    // was written.
+    bool SaveSettings();
     // Shows `ms` on the panel; picks the level icon and the tray tip.
     void RefreshStatistics(const CMemoryStatus& ms);
     // Starts a run with the current settings; availPhys is the free memory.
@@ -81,6 +82,9 @@ protected:
 
 private:
     void BuildPaths();
+    // Moves the window, if need be, so that its caption bar is on a
+    // monitor's work area.
+    void KeepOnScreen() const;
     // SetWindowPos in the layer the settings ask for (topmost or not).
     void SetLayer(UINT flags, int x = 0, int y = 0) const;
     const CIconPair& LevelIcons(LevelIcon level) const;

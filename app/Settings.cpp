@@ -1,49 +1,68 @@
 #include "Settings.h"
 
 #include "app/SettingsDefaults.h"
+#include "framework/File.h"
+#include "framework/Text.h"
 #include "i18n/Language.h"
 
 namespace {
 
-const char kSection[] = "Settings";
+const wchar_t kSection[] = L"Settings";
 
 }  // namespace
 
-SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys) const
+SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys)
 {
     // An empty name would make the profile functions read a file in the
     // Windows directory instead.
-    const char* ini = m_strIniPath.empty() ? nullptr : m_strIniPath.c_str();
-    auto read = [ini](const char* key, int defaultValue) {
-        return ini != nullptr ? static_cast<int>(::GetPrivateProfileIntA(kSection, key, defaultValue, ini))
-                              : defaultValue;
+    const std::wstring ini = Widen(m_strIniPath);
+    std::string bytes;
+    m_bUnreadable = ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable;
+    const bool readable = !ini.empty() && !m_bUnreadable;
+    auto read = [&ini, readable](const wchar_t* key, int defaultValue) {
+        return readable ? static_cast<int>(::GetPrivateProfileIntW(kSection, key, defaultValue, ini.c_str()))
+                        : defaultValue;
     };
-    g_nLanguage = read("Language", 4);
+    g_nLanguage = read(L"Language", 4);
     SettingsValues values;
-    values.m_nMemToFree = read("MemToFree", DefaultMemToFree(totalPhys));
-    values.m_nTriggerLevel = read("TriggerLevel", DefaultTriggerLevel(totalPhys));
-    values.m_nLeft = read("Left", 0);
-    values.m_nTop = read("Top", 0);
-    values.m_bStayOnTop = read("StayOnTop", 1);
-    values.m_bSysTrayIcon = read("SysTrayIcon", 0);
-    values.m_bUseIncrementalRelease = read("UseIncrementalRelease", 0);
+    values.m_nMemToFree = read(L"MemToFree", DefaultMemToFree(totalPhys));
+    values.m_nTriggerLevel = read(L"TriggerLevel", DefaultTriggerLevel(totalPhys));
+    values.m_nLeft = read(L"Left", 0);
+    values.m_nTop = read(L"Top", 0);
+    values.m_bStayOnTop = read(L"StayOnTop", 1);
+    values.m_bSysTrayIcon = read(L"SysTrayIcon", 0);
+    values.m_bUseIncrementalRelease = read(L"UseIncrementalRelease", 0);
+    m_loaded = values;
+    m_nLoadedLanguage = g_nLanguage;
     return values;
 }
 
-void CSettingsStore::SaveSettings(const SettingsValues& values) const
+bool CSettingsStore::SaveSettings(const SettingsValues& values) const
 {
     if (m_strIniPath.empty())
-        return;
-    const char* ini = m_strIniPath.c_str();
-    auto write = [ini](const char* key, const std::string& text) {
-        ::WritePrivateProfileStringA(kSection, key, text.c_str(), ini);
+        return false;
+    std::string bytes;
+    if (m_bUnreadable && ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable)
+        return false;  // still held, or no file at all (a folder in its place)
+    const std::wstring ini = Widen(m_strIniPath);
+    bool written = true;
+    auto write = [&](const wchar_t* key, int value, int loaded, const std::string& text) {
+        if (m_bUnreadable && value == loaded)
+            return;
+        written = ::WritePrivateProfileStringW(kSection, key, Widen(text).c_str(), ini.c_str()) && written;
     };
-    write("Language", std::to_string(g_nLanguage));
-    write("MemToFree", std::to_string(values.m_nMemToFree));
-    write("TriggerLevel", std::to_string(values.m_nTriggerLevel));
-    write("StayOnTop", FlagText(values.m_bStayOnTop));
-    write("SysTrayIcon", FlagText(values.m_bSysTrayIcon));
-    write("UseIncrementalRelease", FlagText(values.m_bUseIncrementalRelease));
-    write("Left", std::to_string(values.m_nLeft));
-    write("Top", std::to_string(values.m_nTop));
+    auto number = [&](const wchar_t* key, int value, int loaded) { write(key, value, loaded, std::to_string(value)); };
+    auto flag = [&](const wchar_t* key, int value, int loaded) {
+        // Flags are compared as they are written: 5 and 1 both say "on".
+        write(key, value != 0, loaded != 0, FlagText(value));
+    };
+    number(L"Language", g_nLanguage, m_nLoadedLanguage);
+    number(L"MemToFree", values.m_nMemToFree, m_loaded.m_nMemToFree);
+    number(L"TriggerLevel", values.m_nTriggerLevel, m_loaded.m_nTriggerLevel);
+    flag(L"StayOnTop", values.m_bStayOnTop, m_loaded.m_bStayOnTop);
+    flag(L"SysTrayIcon", values.m_bSysTrayIcon, m_loaded.m_bSysTrayIcon);
+    flag(L"UseIncrementalRelease", values.m_bUseIncrementalRelease, m_loaded.m_bUseIncrementalRelease);
+    number(L"Left", values.m_nLeft, m_loaded.m_nLeft);
+    number(L"Top", values.m_nTop, m_loaded.m_nTop);
+    return written;
 }

@@ -10,18 +10,24 @@
 
 class CSettingsStore {
 public:
-    // The file's full path; empty when the program has none (its own path
-    // did not fit), and then every value is the default and nothing is
+    // The file's full path (UTF-8); empty when the program has none (its own
+    // path did not fit), and then every value is the default and nothing is
     // written.
     void SetPath(const std::string& iniPath) { m_strIniPath = iniPath; }
     const std::string& Path() const { return m_strIniPath; }
 
     // Reads every value, with the defaults of a machine with totalPhys
     // bytes of memory; sets g_nLanguage.
-    SettingsValues LoadSettings(SIZE_T totalPhys) const;
-    // Writes every value, and g_nLanguage.
-    void SaveSettings(const SettingsValues& values) const;
+    SettingsValues LoadSettings(SIZE_T totalPhys);
+    // Writes the values and g_nLanguage; true when every value was written.
+    // A file that existed but could not be read at start-up (another
+    // program held it) gets only the values that changed since: the
+    // others were never read, and its own must not be lost.
+    bool SaveSettings(const SettingsValues& values) const;
 
 private:
     std::string m_strIniPath;
+    bool m_bUnreadable = false;
+    SettingsValues m_loaded;
+    int m_nLoadedLanguage = 0;
 };

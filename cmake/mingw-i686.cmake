@@ -10,3 +10,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# SSE2 arithmetic: the x87 unit computes with extra precision, so that the
+# shipped program's percentages and gradient colours would differ from the
+# tested ones (29 of 100 gives 29 instead of 28). This asks for a Pentium 4
+# or Athlon 64 or later, which every Windows since 8 requires anyway.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")

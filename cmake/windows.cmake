@@ -17,7 +17,9 @@ target_compile_options(core PRIVATE ${WARNINGS})
 
 add_library(framework STATIC
     framework/Dialog.cpp
+    framework/File.cpp
     framework/Gdi.cpp
+    framework/Text.cpp
     framework/Thread.cpp
     framework/WinApp.cpp
     framework/Wnd.cpp

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include "Text.h"
+
 class CStatic : public CWnd {};
 
 class CButton : public CWnd {};
@@ -18,9 +20,10 @@ public:
 class CComboBox : public CWnd {
 public:
     void ResetContent() const { SendMessage(CB_RESETCONTENT); }
-    int AddString(const char* text) const
+    // A UTF-8 text.
+    int AddString(const std::string& text) const
     {
-        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str())));
     }
     int SetCurSel(int nSelect) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }

@@ -9,7 +9,7 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
 INT_PTR CDialog::DoModal()
 {
     HWND parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), parent,
+    return ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), parent,
                              &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -41,7 +41,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM, LPAR
 void CDialog::CenterOverOwner() const
 {
     RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT area = work;
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
@@ -112,11 +112,11 @@ void DDX_Check(CDataExchange* pDX, int nID, int& value)
 {
     HWND hWnd = pDX->m_pDlgWnd->GetDlgItem(nID);
     if (pDX->m_bSaveAndValidate) {
-        value = static_cast<int>(::SendMessageA(hWnd, BM_GETCHECK, 0, 0));
+        value = static_cast<int>(::SendMessageW(hWnd, BM_GETCHECK, 0, 0));
     } else {
         if (value < 0 || value > 2)
             value = 0;
-        ::SendMessageA(hWnd, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+        ::SendMessageW(hWnd, BM_SETCHECK, static_cast<WPARAM>(value), 0);
     }
 }
 
@@ -124,7 +124,7 @@ void DDX_Slider(CDataExchange* pDX, int nID, int& value)
 {
     HWND hWnd = pDX->m_pDlgWnd->GetDlgItem(nID);
     if (pDX->m_bSaveAndValidate)
-        value = static_cast<int>(::SendMessageA(hWnd, TBM_GETPOS, 0, 0));
+        value = static_cast<int>(::SendMessageW(hWnd, TBM_GETPOS, 0, 0));
     else
-        ::SendMessageA(hWnd, TBM_SETPOS, TRUE, value);
+        ::SendMessageW(hWnd, TBM_SETPOS, TRUE, value);
 }

@@ -1,5 +1,7 @@
 #include "Path.h"
 
+#include "framework/Utf8.h"
+
 std::string DirectoryOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('\\');
@@ -8,7 +10,7 @@ std::string DirectoryOf(const std::string& path)
 
 std::string JoinPath(const std::string& directory, const std::string& fileName)
 {
-    if (directory.size() + fileName.size() > kMaxPathChars)
+    if (Utf16Length(directory) + Utf16Length(fileName) > kMaxPathChars)
         return std::string();
     return directory + fileName;
 }

@@ -1,5 +1,5 @@
-// File paths as the program builds them: at most 255 characters, in the
-// 256-byte buffers of the Win32 ANSI interfaces.
+// File paths as the program builds them, in UTF-8: at most 255 characters
+// (UTF-16 units), as the system's path buffers take them.
 #pragma once
 
 #include <cstddef>

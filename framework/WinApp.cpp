@@ -26,9 +26,9 @@ CWinApp::CWinApp()
 int CWinApp::Run()
 {
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

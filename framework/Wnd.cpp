@@ -1,5 +1,7 @@
 #include "Wnd.h"
 
+#include "framework/Text.h"
+
 namespace {
 
 // The window property that links a window to its CWnd object.
@@ -24,22 +26,43 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     AttachPermanent(hWnd);
     m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     return TRUE;
 }
 
-void CWnd::SetWindowTextIfChanged(HWND hWnd, const char* text)
+void CWnd::SetWindowText(const std::string& text) const
 {
-    const int length = lstrlenA(text);
-    if (::GetWindowTextLengthA(hWnd) == length) {
-        char shown[256];
-        if (length < static_cast<int>(sizeof shown)) {
-            ::GetWindowTextA(hWnd, shown, sizeof shown);
-            if (lstrcmpA(shown, text) == 0)
-                return;
-        }
+    ::SetWindowTextW(m_hWnd, Widen(text).c_str());
+}
+
+std::string CWnd::GetWindowText() const
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    const int length = ::GetWindowTextW(m_hWnd, &text[0], static_cast<int>(text.size()));
+    return Narrow(text.c_str(), length);
+}
+
+void CWnd::SetDlgItemText(int nID, const std::string& text) const
+{
+    ::SetDlgItemTextW(m_hWnd, nID, Widen(text).c_str());
+}
+
+int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT type) const
+{
+    return ::MessageBoxW(m_hWnd, Widen(text).c_str(), Widen(caption).c_str(), type);
+}
+
+void CWnd::SetWindowTextIfChanged(HWND hWnd, const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    const int length = static_cast<int>(wide.size());
+    if (::GetWindowTextLengthW(hWnd) == length) {
+        std::wstring shown(wide.size() + 1, L'\0');
+        ::GetWindowTextW(hWnd, &shown[0], length + 1);
+        if (shown.compare(0, wide.size(), wide) == 0)
+            return;
     }
-    ::SetWindowTextA(hWnd, text);
+    ::SetWindowTextW(hWnd, wide.c_str());
 }
 
 void CWnd::BindDlgItem(UINT nID, const CWnd* pParent)
@@ -52,7 +75,7 @@ void CWnd::BindDlgItem(UINT nID, const CWnd* pParent)
 void CWnd::Detach()
 {
     if (m_pfnSuper != nullptr)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     ::RemovePropA(m_hWnd, kObjectProperty);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
@@ -60,7 +83,7 @@ void CWnd::Detach()
 
 LRESULT CWnd::Default()
 {
-    return ::CallWindowProcA(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::CallWindowProcW(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 const CMessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
@@ -102,6 +125,6 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
 {
     CWnd* wnd = FromHandlePermanent(hWnd);
     if (wnd == nullptr)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
     return wnd->WindowProc(message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 class CWnd;
 
@@ -43,23 +44,24 @@ public:
 
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::SendMessageA(m_hWnd, msg, wParam, lParam);
+        return ::SendMessageW(m_hWnd, msg, wParam, lParam);
     }
     BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::PostMessageA(m_hWnd, msg, wParam, lParam);
+        return ::PostMessageW(m_hWnd, msg, wParam, lParam);
     }
-    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
-    int GetWindowText(char* buffer, int maxCount) const
-    {
-        return ::GetWindowTextA(m_hWnd, buffer, maxCount);
-    }
-    void SetDlgItemText(int nID, const char* text) const { ::SetDlgItemTextA(m_hWnd, nID, text); }
+    // Texts are UTF-8; windows take them through the wide functions.
+    void SetWindowText(const std::string& text) const;
+    std::string GetWindowText() const;
+    void SetDlgItemText(int nID, const std::string& text) const;
     // Sets a text only when it differs from the one shown, so that a label
     // refreshed with the same words is not painted again.
-    void SetWindowTextIfChanged(const char* text) const { SetWindowTextIfChanged(m_hWnd, text); }
-    void SetDlgItemTextIfChanged(int nID, const char* text) const { SetWindowTextIfChanged(GetDlgItem(nID), text); }
-    static void SetWindowTextIfChanged(HWND hWnd, const char* text);
+    void SetWindowTextIfChanged(const std::string& text) const { SetWindowTextIfChanged(m_hWnd, text); }
+    void SetDlgItemTextIfChanged(int nID, const std::string& text) const
+    {
+        SetWindowTextIfChanged(GetDlgItem(nID), text);
+    }
+    static void SetWindowTextIfChanged(HWND hWnd, const std::string& text);
     HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
     BOOL EnableWindow(BOOL bEnable = TRUE) const { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
@@ -88,10 +90,7 @@ public:
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
     }
     BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
-    int MessageBox(const char* text, const char* caption, UINT type) const
-    {
-        return ::MessageBoxA(m_hWnd, text, caption, type);
-    }
+    int MessageBox(const std::string& text, const std::string& caption, UINT type) const;
     BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
 
     // The object bound to a window by SubclassWindow or a dialog, if any.

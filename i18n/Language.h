@@ -4,37 +4,41 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "i18n/IniText.h"
 #include "i18n/LanguageRules.h"
 
-// The language directory, ending in a backslash; set once at start-up.
-extern char g_szLanguageDir[kMaxPathChars + 1];
+// The language directory, ending in a backslash (UTF-8); set once at
+// start-up.
+extern std::string g_strLanguageDir;
 // The selected language number (setting "Language").
 extern int g_nLanguage;
 
-// Reads the directory from the registry value "InstallDir" under
-// HKEY_LOCAL_MACHINE\Software\Brisklet\Language, or takes the default.
-void ReadLanguageDir();
+// Sets the directory: the registry value "InstallDir" under
+// HKEY_LOCAL_MACHINE\Software\Brisklet\Language when there is one, else the
+// portable layout's lang\ folder near programDir, else the default.
+void ReadLanguageDir(const std::string& programDir);
 
 // Full path of the current language file; empty when it would be longer
 // than a path may be.
 std::string ResolveLanguageFile();
 
-// Reads texts from one language file.
+// One language file, read whole when it is opened. Its texts are in the
+// code page it names (its CodePage key), or else in the system's; they are
+// given out in UTF-8.
 class CLanguageFile {
 public:
     explicit CLanguageFile(const std::string& path);
 
-    // Reads section/key into buffer (at most size - 1 characters); the
-    // default when the file, section or key is missing. Returns the number
-    // of characters placed in the buffer.
-    DWORD GetString(const char* section, const char* key, const char* defaultText, char* buffer,
-                    DWORD size) const;
+    // The text of section/key, at most 2,047 characters; the default when
+    // the file, section or key is missing.
     std::string GetString(const char* section, const char* key, const char* defaultText) const;
 
     // The display names of section "language_entries".
     std::vector<std::string> GetLanguageEntries() const;
 
 private:
-    char m_szPath[kMaxPathChars + 1];
+    CIniText m_text;
+    UINT m_codePage = CP_ACP;
 };

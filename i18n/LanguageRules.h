@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Path.h"
+#include "framework/Utf8.h"
 
 // Where the language files are when the registry does not say.
 extern const char kDefaultLanguageDir[];
@@ -15,7 +16,19 @@ extern const char kLanguageIndexFile[];
 extern const char kLanguagesSection[];
 extern const char kDefaultLanguageFile[];
 
+// The language list holds at most this many entries: a file with
+// thousands would otherwise make the Settings dialog slow to open.
+constexpr std::size_t kMaxLanguageEntries = 256;
+
 // The display names of the languages, read key by key ("0", "1", ...) with
 // `read`, which returns kNoMore for a missing key; the list ends before the
-// first missing key or the first value that is exactly kNoMore.
+// first missing key, the first value that is exactly kNoMore, or after
+// kMaxLanguageEntries.
 std::vector<std::string> ReadLanguageEntries(const std::function<std::string(const std::string& key)>& read);
+
+// The language directory, ending in a backslash: the registry's value when
+// there is one (the installer sets it, and it wins); else a "lang\" folder
+// holding the index file beside the program, or one folder up (the 64-bit
+// programs of the portable zip sit in its x64\ folder); else the default.
+std::string ChooseLanguageDir(const std::string* registryValue, const std::string& programDir,
+                              const std::function<bool(const std::string& path)>& fileExists);

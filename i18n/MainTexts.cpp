@@ -1,22 +1,24 @@
 #include "MainTexts.h"
 
+#include "framework/Text.h"
 #include "i18n/Language.h"
 
 void ApplyText(HWND window, HMENU menu, const TextRow& row, const std::string& text)
 {
+    const std::wstring wide = Widen(text);
     switch (row.target) {
     case TextTarget::Control:
-        ::SetDlgItemTextA(window, static_cast<int>(row.id), text.c_str());
+        ::SetDlgItemTextW(window, static_cast<int>(row.id), wide.c_str());
         break;
     case TextTarget::Caption:
-        ::SetWindowTextA(window, text.c_str());
+        ::SetWindowTextW(window, wide.c_str());
         break;
     case TextTarget::MenuPosition:
         // Only the caption changes; the drop-down menu stays attached.
-        ::ModifyMenuA(menu, row.id, MF_BYPOSITION | MF_STRING, 0, text.c_str());
+        ::ModifyMenuW(menu, row.id, MF_BYPOSITION | MF_STRING, 0, wide.c_str());
         break;
     case TextTarget::MenuCommand:
-        ::ModifyMenuA(menu, row.id, MF_BYCOMMAND | MF_STRING, row.id, text.c_str());
+        ::ModifyMenuW(menu, row.id, MF_BYCOMMAND | MF_STRING, row.id, wide.c_str());
         break;
     case TextTarget::Stored:
         break;

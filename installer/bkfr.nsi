@@ -1,13 +1,19 @@
 ; Setup program of Brisklet Free (NSIS 3). tools/package builds it:
-;   makensis -DVERSION=2.5 -DDIST=<build>/dist -DOUTFILE=<setup.exe> installer/bkfr.nsi
+;   makensis -DVERSION=2.5 -DDIST=<build>/dist -DOUTFILE=<setup.exe> [-DICON=<app.ico>] installer/bkfr.nsi
 ; DIST is the folder tools/package assembles: the 32-bit programs at its top,
 ; the 64-bit ones in x64\, the documents and lang\.
 ; On 64-bit Windows the 64-bit build goes into the 64-bit Program Files and
 ; every registry value into the 64-bit view, the one that build reads.
+;
+; Switches besides NSIS's own /S and /D=:
+;   /AUTOSTART=1   start with Windows (a silent install does not otherwise;
+;                  /AUTOSTART=0 clears the choice in the wizard)
 
 Unicode true
+!include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include Sections.nsh
 !include x64.nsh
 
 !macro Required NAME
@@ -23,6 +29,8 @@ Unicode true
 !define PUBLISHER "Brisklet Software"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define LANGUAGE_KEY "Software\Brisklet\Language"
+; Started for every user at logon; the value is named after the product.
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALLER "Uninstall.exe"
 
 Name "${PRODUCT} ${VERSION}"
@@ -35,23 +43,58 @@ ShowInstDetails show
 ShowUninstDetails show
 BrandingText "${PRODUCT} ${VERSION}"
 ManifestDPIAware true
+
+; The wizard. Modern UI puts its own icons on both programs unless told.
 !ifdef ICON
-  Icon "${ICON}"
-  UninstallIcon "${ICON}"
+  !define MUI_ICON "${ICON}"
+  !define MUI_UNICON "${ICON}"
 !endif
+!define MUI_ABORTWARNING
+!define MUI_UNABORTWARNING
+; The three options need no description box.
+!define MUI_COMPONENTSPAGE_NODESC
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+; The program starts through StartProgram, not as a child of this process.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "$(StartNow)"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartProgram
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_UNPAGE_FINISH
+
+; The languages the program ships in. No selection dialog: the wizard takes
+; the system's UI language when it is one of these (or shares its primary
+; language: pt-PT gets PortugueseBR, the variant of the program's own
+; portuguese.ini), else the first, English.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Czech"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Greek"
+!insertmacro MUI_LANGUAGE "Turkish"
+!insertmacro MUI_LANGUAGE "Japanese"
+!include "${__FILEDIR__}\strings.nsh"
 
 VIProductVersion "${VERSION}.0.0"
-VIAddVersionKey "ProductName" "${PRODUCT}"
-VIAddVersionKey "ProductVersion" "${VERSION}"
-VIAddVersionKey "FileVersion" "${VERSION}.0.0"
-VIAddVersionKey "FileDescription" "${PRODUCT} setup"
-VIAddVersionKey "CompanyName" "${PUBLISHER}"
-VIAddVersionKey "LegalCopyright" "Copyright (C) 2002-2026 ${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}.0.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) 2002-2026 ${PUBLISHER}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
 
 ; Windows XP and a disabled UAC start setup programs without elevation:
 ; without administrator rights nothing could be written, so stop at once.
@@ -59,25 +102,20 @@ UninstPage instfiles
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 != "admin"
-    MessageBox MB_OK|MB_ICONSTOP "Administrator rights are needed for this." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(NeedAdmin)" /SD IDOK
     SetErrorLevel 740
     Quit
   ${EndIf}
 !macroend
 
-Function .onInit
-  !insertmacro RequireAdmin
-  ${If} ${RunningX64}
-    SetRegView 64
-    ; Only the default: a folder given with /D= stays as it is.
-    ${If} $INSTDIR == "$PROGRAMFILES\${PRODUCT}"
-      StrCpy $INSTDIR "$PROGRAMFILES64\${PRODUCT}"
-    ${EndIf}
-  ${EndIf}
-FunctionEnd
+!macro RemoveStartMenu
+  Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\Documentation.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
+!macroend
 
-Section "${PRODUCT}"
-  SectionIn RO
+Section "-${PRODUCT}" SecProgram
   SetShellVarContext all
 
   SetOutPath "$INSTDIR"
@@ -111,12 +149,11 @@ Section "${PRODUCT}"
   nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\bkfr.ini" /grant *S-1-5-32-545:M'
   Pop $0
 
-  ; Shortcuts start in the program's folder.
-  SetOutPath "$INSTDIR"
-  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\bkfr.exe"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Documentation.lnk" "$INSTDIR\bkfr.htm"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\${UNINSTALLER}"
+  ; What an earlier installation made for its options goes; the options
+  ; chosen now make theirs again, so that the installation is as chosen.
+  !insertmacro RemoveStartMenu
+  Delete "$DESKTOP\${PRODUCT}.lnk"
+  DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"
 
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -132,6 +169,56 @@ Section "${PRODUCT}"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+Section "$(OptStartMenu)" SecStartMenu
+  ; Shortcuts start in the program's folder.
+  SetOutPath "$INSTDIR"
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\bkfr.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Documentation.lnk" "$INSTDIR\bkfr.htm"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\${UNINSTALLER}"
+SectionEnd
+
+Section /o "$(OptDesktop)" SecDesktop
+  SetOutPath "$INSTDIR"
+  CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\bkfr.exe"
+SectionEnd
+
+Section /o "$(OptAutostart)" SecAutostart
+  ; In the notification area, out of the way, until the user opens it.
+  WriteRegStr HKLM "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\bkfr.exe" /tray'
+SectionEnd
+
+Function .onInit
+  !insertmacro RequireAdmin
+  ${If} ${RunningX64}
+    SetRegView 64
+    ; Only the default: a folder given with /D= stays as it is.
+    ${If} $INSTDIR == "$PROGRAMFILES\${PRODUCT}"
+      StrCpy $INSTDIR "$PROGRAMFILES64\${PRODUCT}"
+    ${EndIf}
+  ${EndIf}
+
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/AUTOSTART=" $1
+  ${IfNot} ${Errors}
+    ${If} $1 == "1"
+      !insertmacro SelectSection ${SecAutostart}
+    ${ElseIf} $1 == "0"
+      !insertmacro UnselectSection ${SecAutostart}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; The setup runs elevated, and so would a program it started itself: the
+; user's own later starts, which hand over to the running copy, could not
+; reach its window. Explorer asked to open the program passes the request
+; to the desktop's shell, which starts it with the user's normal rights.
+; Only the finish page calls this, and a silent install shows no pages.
+Function StartProgram
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\bkfr.exe"'
+FunctionEnd
+
 Function un.onInit
   !insertmacro RequireAdmin
   ; The view the installer wrote to (it chose the same way).
@@ -145,7 +232,7 @@ Section "Uninstall"
 
   ; The user's settings: kept unless the user says otherwise (always kept
   ; by a silent uninstall).
-  MessageBox MB_YESNO|MB_ICONQUESTION "Keep your settings (bkfr.ini) for a later installation?" /SD IDYES IDYES keepSettings
+  MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepSettings)" /SD IDYES IDYES keepSettings
     Delete "$INSTDIR\bkfr.ini"
   keepSettings:
 
@@ -160,10 +247,14 @@ Section "Uninstall"
   ; Only when empty: never anything the user put there.
   RMDir "$INSTDIR"
 
-  Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
-  Delete "$SMPROGRAMS\${PRODUCT}\Documentation.lnk"
-  Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
-  RMDir "$SMPROGRAMS\${PRODUCT}"
+  !insertmacro RemoveStartMenu
+  Delete "$DESKTOP\${PRODUCT}.lnk"
+
+  ; Only an entry that starts this installation's program.
+  ReadRegStr $0 HKLM "${RUN_KEY}" "${PRODUCT}"
+  ${If} $0 == '"$INSTDIR\bkfr.exe" /tray'
+    DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"
+  ${EndIf}
 
   ; Unless it was pointed at another language folder since.
   ReadRegStr $0 HKLM "${LANGUAGE_KEY}" "InstallDir"

@@ -1,5 +1,6 @@
 #include "Optimizer.h"
 
+#include "framework/Text.h"
 #include "measure/MemoryStatus.h"
 #include "optimizer/OptimizePlan.h"
 #include "ui/TrayIcon.h"
@@ -12,31 +13,33 @@ class RunEnd {
 public:
     explicit RunEnd(HWND hWnd) : m_hWnd(hWnd)
     {
-        if (::GetWindowTextA(hWnd, m_savedTitle, sizeof m_savedTitle) == 0)
-            m_savedTitle[0] = '\0';
+        if (::GetWindowTextW(hWnd, m_savedTitle, kSavedTitleChars) == 0)
+            m_savedTitle[0] = L'\0';
     }
     ~RunEnd()
     {
-        ::SetWindowTextA(m_hWnd, m_savedTitle);
-        ::PostMessageA(m_hWnd, WM_WORKER_DONE, 0, 0);
+        ::SetWindowTextW(m_hWnd, m_savedTitle);
+        ::PostMessageW(m_hWnd, WM_WORKER_DONE, 0, 0);
     }
     RunEnd(const RunEnd&) = delete;
     RunEnd& operator=(const RunEnd&) = delete;
 
 private:
+    // 78 characters of the old title and the terminating zero.
+    static const int kSavedTitleChars = 79;
     HWND m_hWnd;
-    char m_savedTitle[79];
+    wchar_t m_savedTitle[kSavedTitleChars];
 };
 
 void Run(const WorkerParams& params, SIZE_T start)
 {
-    ::SetWindowTextA(params.hWnd, params.strOptimizingText.c_str());
+    ::SetWindowTextW(params.hWnd, Widen(params.strOptimizingText).c_str());
     if (!params.bIncremental) {
         params.pfnStep(params.nTargetBytes);
         return;
     }
     ForEachIncrementalSize(start, params.nTargetBytes, [&params](SIZE_T size) {
-        ::SetWindowTextA(params.hWnd, StepTitle(size).c_str());
+        ::SetWindowTextW(params.hWnd, Widen(StepTitle(size)).c_str());
         return params.pfnStep(size);
     });
 }
@@ -92,7 +95,7 @@ bool COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
 
     m_hOptimizeButton = request.hOptimizeButton;
     ::EnableWindow(m_hOptimizeButton, FALSE);
-    ::SendMessageA(request.hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(request.hBusyIcon));
+    ::SendMessageW(request.hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(request.hBusyIcon));
     if (request.pTray != nullptr && request.pTray->IsPresent())
         request.pTray->UpdateTrayIcon(request.hBusyIcon, request.strOptimizingText);
     m_pWorkerThread->ResumeThread();

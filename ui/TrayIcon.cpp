@@ -1,12 +1,32 @@
 #include "TrayIcon.h"
 
-#include "ui/TrayTip.h"
+#include "framework/Text.h"
 
-const char* g_pszTrayShellLibrary = "SHELL32";
+const wchar_t* g_pszTrayShellLibrary = L"SHELL32";
 
 namespace {
 
 const UINT kTrayIconId = 1;
+
+template <typename Fn>
+Fn Entry(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
+// The tip in the system's code page, cut so that it fits and no
+// double-byte character is split.
+void CopyAnsiTip(const WCHAR* tip, CHAR (&field)[kMaxTipChars + 1])
+{
+    for (int length = lstrlenW(tip); length > 0; --length) {
+        const int bytes = ::WideCharToMultiByte(CP_ACP, 0, tip, length, field, kMaxTipChars, nullptr, nullptr);
+        if (bytes > 0) {
+            field[bytes] = '\0';
+            return;
+        }
+    }
+    field[0] = '\0';
+}
 
 }  // namespace
 
@@ -18,13 +38,15 @@ CTrayIcon::~CTrayIcon()
 
 bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tipText)
 {
-    m_hTrayLibrary = ::LoadLibraryA(g_pszTrayShellLibrary);
+    m_hTrayLibrary = ::LoadLibraryW(g_pszTrayShellLibrary);
     if (m_hTrayLibrary == nullptr)
         return false;
-    m_hShellModule = ::GetModuleHandleA(g_pszTrayShellLibrary);
+    m_hShellModule = ::GetModuleHandleW(g_pszTrayShellLibrary);
     if (m_hShellModule != nullptr) {
-        m_pfnShellNotifyIcon = reinterpret_cast<PFN_SHELL_NOTIFY_ICON>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(m_hShellModule, "Shell_NotifyIcon")));
+        m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
+        m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
+        if (!m_bWideEntry)
+            m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
     }
     m_nid.hWnd = hWnd;
     // A shell that refuses the icon leaves no icon to come back through:
@@ -40,7 +62,7 @@ bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tipText)
 void CTrayIcon::RemoveTrayIcon()
 {
     PrepareRecord();
-    m_pfnShellNotifyIcon(NIM_DELETE, AsShellRecord(m_nid));
+    CallShell(NIM_DELETE);
     Unload();
 }
 
@@ -61,8 +83,24 @@ BOOL CTrayIcon::Notify(DWORD message, UINT flags, HICON hIcon, const std::string
     m_nid.uFlags = flags;
     m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
     m_nid.hIcon = hIcon;
-    CopyTip(ComposeTip(text), m_nid.szTip);
-    return m_pfnShellNotifyIcon(message, AsShellRecord(m_nid));
+    // ComposeTip keeps within the field's characters.
+    lstrcpynW(m_nid.szTip, Widen(ComposeTip(text)).c_str(), kMaxTipChars + 1);
+    return CallShell(message);
+}
+
+BOOL CTrayIcon::CallShell(DWORD message)
+{
+    if (m_bWideEntry)
+        return m_pfnShellNotifyIcon(message, &m_nid);
+    NotifyIconRecordA ansi{};
+    ansi.cbSize = sizeof ansi;
+    ansi.hWnd = m_nid.hWnd;
+    ansi.uID = m_nid.uID;
+    ansi.uFlags = m_nid.uFlags;
+    ansi.uCallbackMessage = m_nid.uCallbackMessage;
+    ansi.hIcon = m_nid.hIcon;
+    CopyAnsiTip(m_nid.szTip, ansi.szTip);
+    return m_pfnShellNotifyIcon(message, &ansi);
 }
 
 void CTrayIcon::Unload()
@@ -71,4 +109,5 @@ void CTrayIcon::Unload()
     m_hTrayLibrary = nullptr;
     m_hShellModule = nullptr;
     m_pfnShellNotifyIcon = nullptr;
+    m_bWideEntry = false;
 }

@@ -13,9 +13,7 @@
 
 // The shell library that serves the notification icon: "SHELL32". The
 // tests point it at stand-ins whose service is missing or refuses icons.
-extern const char* g_pszTrayShellLibrary;
-
-typedef BOOL(WINAPI* PFN_SHELL_NOTIFY_ICON)(DWORD message, PNOTIFYICONDATAA data);
+extern const wchar_t* g_pszTrayShellLibrary;
 
 // One icon, (window, 1), with its callback message. The shell library is
 // loaded only while the icon is shown, and its entry is looked up, never
@@ -39,16 +37,21 @@ public:
     void UpdateTrayIcon(HICON hIcon, const std::string& text);
 
     bool IsPresent() const { return m_hTrayLibrary != nullptr; }
-    // The record of the last call, as the shell was given it.
-    const NotifyIconRecord& Record() const { return m_nid; }
+    // The record of the last call, in its wide form; with only the ANSI
+    // entry the shell was given the same record converted.
+    const NotifyIconRecordW& Record() const { return m_nid; }
 
 private:
+    typedef BOOL(WINAPI* ShellNotifyIconFn)(DWORD message, void* data);
+
     void PrepareRecord();
     BOOL Notify(DWORD message, UINT flags, HICON hIcon, const std::string& text);
+    BOOL CallShell(DWORD message);
     void Unload();
 
     HMODULE m_hTrayLibrary = nullptr;
     HMODULE m_hShellModule = nullptr;
-    PFN_SHELL_NOTIFY_ICON m_pfnShellNotifyIcon = nullptr;
-    NotifyIconRecord m_nid{};
+    ShellNotifyIconFn m_pfnShellNotifyIcon = nullptr;
+    bool m_bWideEntry = false;
+    NotifyIconRecordW m_nid{};
 };

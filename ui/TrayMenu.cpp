@@ -1,5 +1,6 @@
 #include "TrayMenu.h"
 
+#include "framework/Text.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 
@@ -25,9 +26,9 @@ HMENU CreateTrayMenu()
     HMENU menu = ::CreatePopupMenu();
     for (const Item& item : items) {
         if (item.command == 0)
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         else
-            ::AppendMenuA(menu, MF_STRING, item.command, GetText(item.text).c_str());
+            ::AppendMenuW(menu, MF_STRING, item.command, Widen(GetText(item.text)).c_str());
     }
     return menu;
 }

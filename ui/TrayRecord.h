@@ -1,5 +1,6 @@
 // The notification-icon record in its first form, which every Windows
-// shell understands: 88 bytes in a 32-bit program, with a 64-byte tip.
+// shell understands: wide where the shell has the wide entry (every NT
+// system), ANSI (88 bytes in a 32-bit program) where it has only that one.
 #pragma once
 
 #include <windows.h>
@@ -7,24 +8,22 @@
 
 #include "ui/TrayTip.h"
 
-struct NotifyIconRecord {
+template <typename Char>
+struct NotifyIconRecordOf {
     DWORD cbSize;
     HWND hWnd;
     UINT uID;
     UINT uFlags;
     UINT uCallbackMessage;
     HICON hIcon;
-    CHAR szTip[kMaxTipChars + 1];
+    Char szTip[kMaxTipChars + 1];
 };
 
-static_assert(sizeof(NotifyIconRecord) == NOTIFYICONDATAA_V1_SIZE, "first form of the notification record");
-#ifndef _WIN64
-static_assert(sizeof(NotifyIconRecord) == 88, "88-byte notification record");
-#endif
+using NotifyIconRecordW = NotifyIconRecordOf<WCHAR>;
+using NotifyIconRecordA = NotifyIconRecordOf<CHAR>;
 
-// The shell's entry point takes the larger record; the size field tells it
-// which form it is given.
-inline PNOTIFYICONDATAA AsShellRecord(NotifyIconRecord& record)
-{
-    return reinterpret_cast<PNOTIFYICONDATAA>(&record);
-}
+static_assert(sizeof(NotifyIconRecordW) == NOTIFYICONDATAW_V1_SIZE, "first form of the wide record");
+static_assert(sizeof(NotifyIconRecordA) == NOTIFYICONDATAA_V1_SIZE, "first form of the ANSI record");
+#ifndef _WIN64
+static_assert(sizeof(NotifyIconRecordA) == 88, "88-byte notification record");
+#endif

@@ -1,20 +1,12 @@
 #include "TrayTip.h"
 
-#include <cstring>
-
+#include "framework/Utf8.h"
 #include "i18n/TextFormat.h"
 #include "resources/Product.h"
 
 std::string ComposeTip(const std::string& text)
 {
-    return (std::string(kProductName) + " - " + text).substr(0, kMaxTipChars);
-}
-
-void CopyTip(const std::string& tip, char (&field)[kMaxTipChars + 1])
-{
-    const std::size_t length = tip.size() < kMaxTipChars ? tip.size() : kMaxTipChars;
-    std::memcpy(field, tip.data(), length);
-    field[length] = '\0';
+    return CutToUtf16Units(std::string(kProductName) + " - " + text, kMaxTipChars);
 }
 
 std::string FirstTipText(const std::string& freeRamLabel, unsigned long long freeKb, const std::string& kbUnit)

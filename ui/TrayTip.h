@@ -5,14 +5,12 @@
 #include <cstddef>
 #include <string>
 
-// The tip field holds 63 characters and a terminating zero.
+// The tip field holds 63 characters (UTF-16 units) and a terminating zero.
 constexpr std::size_t kMaxTipChars = 63;
 
-// "Brisklet Free - " followed by text, cut to kMaxTipChars.
+// "Brisklet Free - " followed by text, cut to kMaxTipChars, never inside a
+// character.
 std::string ComposeTip(const std::string& text);
-
-// Copies a tip into the 64-byte field of the notification record.
-void CopyTip(const std::string& tip, char (&field)[kMaxTipChars + 1]);
 
 // The tip right after the icon is added: the free-RAM label, the free
 // kilobytes without group separators and the unit word.

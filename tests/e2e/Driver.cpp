@@ -30,7 +30,7 @@ bool WriteWholeFile(const std::string& path, const std::string& content)
 {
     // Truncated in place: the file keeps its identity (a bound mount
     // follows the file, not its name).
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -47,30 +47,48 @@ int g_dirCounter = 0;
 
 }  // namespace
 
+std::wstring Wide(const std::string& utf8)
+{
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], size, nullptr, nullptr);
+    utf8.resize(utf8.size() - 1);
+    return utf8;
+}
+
 void RemoveTree(const std::string& dir)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE find = ::FindFirstFileW(Wide(dir + "*").c_str(), &found);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
+            const std::string name = Utf8(found.cFileName);
             if (name == "." || name == "..")
                 continue;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(dir + name + "\\");
             } else {
-                ::SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA((dir + name).c_str());
+                ::SetFileAttributesW(Wide(dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(Wide(dir + name).c_str());
             }
-        } while (::FindNextFileA(find, &found));
+        } while (::FindNextFileW(find, &found));
         ::FindClose(find);
     }
-    ::RemoveDirectoryA(dir.c_str());
+    ::RemoveDirectoryW(Wide(dir).c_str());
 }
 
 std::string ReadWholeFile(const std::string& path)
 {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::string();
@@ -121,10 +139,10 @@ ProgramDir::ProgramDir(const std::string& name, bool withHelper)
     ::CreateDirectoryA(ScratchDir().c_str(), nullptr);
     m_path = ScratchDir() + name + " " + std::to_string(++g_dirCounter) + "\\";
     RemoveTree(m_path);
-    ::CreateDirectoryA(m_path.c_str(), nullptr);
-    ::CopyFileA((BinDir() + "bkfr.exe").c_str(), File("bkfr.exe").c_str(), FALSE);
+    ::CreateDirectoryW(Wide(m_path).c_str(), nullptr);
+    ::CopyFileW(Wide(BinDir() + "bkfr.exe").c_str(), Wide(File("bkfr.exe")).c_str(), FALSE);
     if (withHelper)
-        ::CopyFileA((BinDir() + "helper.exe").c_str(), File("helper.exe").c_str(), FALSE);
+        ::CopyFileW(Wide(BinDir() + "helper.exe").c_str(), Wide(File("helper.exe")).c_str(), FALSE);
 }
 
 ProgramDir::~ProgramDir()
@@ -144,9 +162,9 @@ std::string ProgramDir::ReadFile(const std::string& name) const
 
 std::string ProgramDir::IniValue(const std::string& key) const
 {
-    char value[256];
-    ::GetPrivateProfileStringA("Settings", key.c_str(), "<missing>", value, sizeof value, IniPath().c_str());
-    return value;
+    wchar_t value[256];
+    ::GetPrivateProfileStringW(L"Settings", Wide(key).c_str(), L"<missing>", value, 256, Wide(IniPath()).c_str());
+    return Utf8(value);
 }
 
 Bkfr::Bkfr(const ProgramDir& dir)
@@ -161,13 +179,13 @@ Bkfr::Bkfr(const std::string& programPath)
 
 void Bkfr::Start(const std::string& programPath)
 {
-    STARTUPINFOA si{};
+    STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::string commandLine = "\"" + programPath + "\"";
+    std::wstring commandLine = Wide("\"" + programPath + "\"");
     // Started from another directory, so that its files are found beside
     // the program and not in the current directory.
-    const std::string current = ScratchDir();
-    ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, current.c_str(), &si, &m_pi);
+    const std::wstring current = Wide(ScratchDir());
+    ::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, current.c_str(), &si, &m_pi);
 }
 
 Bkfr::~Bkfr()
@@ -315,11 +333,24 @@ DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs)
 
 std::string WindowText(HWND hwnd)
 {
-    const LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    ::SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(std::strlen(text.c_str()));
-    return text;
+    const LRESULT length = ::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    ::SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(wcslen(text.c_str()));
+    return Utf8(text);
+}
+
+std::string LanguageText(const std::string& file, const char* section, const char* key)
+{
+    // The system's own reader gives the bytes; the file names its code page.
+    char bytes[2048] = "";
+    ::GetPrivateProfileStringA(section, key, "<missing>", bytes, sizeof bytes, file.c_str());
+    const UINT codePage = ::GetPrivateProfileIntA("free_global_strings", "CodePage", CP_ACP, file.c_str());
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes, -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes, -1, &wide[0], length);
+    wide.resize(wcslen(wide.c_str()));
+    return Utf8(wide);
 }
 
 LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments)
@@ -444,8 +475,9 @@ void SetLanguageDir(const std::string& dir)
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                           &key, nullptr) != ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.c_str()),
-                     static_cast<DWORD>(dir.size() + 1));
+    const std::wstring value = Wide(dir);
+    ::RegSetValueExW(key, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(key);
 }
 

@@ -17,6 +17,10 @@ std::string ScratchDir();  // a folder the tests may fill
 std::string SourceDir();   // the repository (lang/, docs/)
 std::string MeminfoPath(); // the /proc/meminfo copy, or empty when it cannot be faked
 
+// Paths and texts are UTF-8 here, and reach the system as UTF-16.
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+
 // Removes a folder (ending in a backslash) with everything in it.
 void RemoveTree(const std::string& dir);
 // A file's bytes; empty when it cannot be read.
@@ -109,7 +113,12 @@ LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments);
 // Starts bkfr.exe in dir and waits for it to end (a second copy).
 DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs = 15000);
 
-// Message boxes: the text (static 0xFFFF), the caption, and OK.
+// A text of a language file (ASCII path), in UTF-8: read with the system's
+// profile functions and converted from the code page the file names.
+std::string LanguageText(const std::string& file, const char* section, const char* key);
+
+// Window texts in UTF-8. Message boxes: the text (static 0xFFFF), the
+// caption, and OK.
 std::string MessageBoxText(HWND box);
 std::string WindowText(HWND hwnd);
 void ClickOk(HWND box);

@@ -171,8 +171,13 @@ TEST(BadInput, ProgramFolderWithAVeryLongPath)
         ::CreateDirectoryA(deep.c_str(), nullptr);
         made.push_back(deep);
         while (deep.size() + std::string("\\bkfr.exe").size() < length) {
+            // A folder takes its backslash and at least one letter: never
+            // leave room for only one character more.
             const std::size_t room = length - std::string("\\bkfr.exe").size() - deep.size() - 1;
-            deep += "\\" + std::string(std::min<std::size_t>(20, std::max<std::size_t>(room, 1)), 'd');
+            std::size_t letters = std::min<std::size_t>(20, room);
+            if (room - letters == 1)
+                --letters;
+            deep += "\\" + std::string(std::max<std::size_t>(letters, 1), 'd');
             ::CreateDirectoryA(deep.c_str(), nullptr);
             made.push_back(deep);
         }

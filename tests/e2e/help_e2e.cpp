@@ -186,9 +186,7 @@ TEST_P(HelpCommands, WithoutTheLauncherWarnInTheCurrentLanguage)
     SetLanguageDir(langDir);
     char file[256] = "";
     ::GetPrivateProfileStringA("languages", "0", "", file, sizeof file, (langDir + "language.ini").c_str());
-    char warning[512] = "";
-    ::GetPrivateProfileStringA("free_global_strings", "ErrorRunningExtension_Text", "", warning, sizeof warning,
-                               (langDir + file).c_str());
+    const std::string warning = LanguageText(langDir + file, "free_global_strings", "ErrorRunningExtension_Text");
     ProgramDir dir("no helper", false);
     dir.WriteIni("[Settings]\r\nLanguage=0\r\n");
     Bkfr app(dir);

@@ -1,6 +1,7 @@
 // The setup program under Wine: a silent installation into Program Files,
-// the installed program in another language and its launcher, and the two
-// ways to uninstall (silent, keeping the settings; asked, removing them).
+// the installed program in another language and its launcher, the choice to
+// start with Windows, and the two ways to uninstall (silent, keeping the
+// settings; asked, removing them).
 // The runner passes the setup program in BRISKLET_INSTALLER.
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@ namespace {
 
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brisklet Free";
 const char kLanguageKey[] = "Software\\Brisklet\\Language";
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kProduct[] = "Brisklet Free";
 const DWORD kSetupTimeoutMs = 120000;
 
@@ -169,6 +171,27 @@ std::optional<DWORD> RegDword(REGSAM view, const char* key, const char* name)
     return data;
 }
 
+bool SetRegString(REGSAM view, const char* key, const char* name, const std::string& value)
+{
+    HKEY hkey = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &hkey, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG result = ::RegSetValueExA(hkey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                         static_cast<DWORD>(value.size() + 1));
+    ::RegCloseKey(hkey);
+    return result == ERROR_SUCCESS;
+}
+
+void DeleteRegValue(REGSAM view, const char* key, const char* name)
+{
+    HKEY hkey = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_SET_VALUE | view, &hkey) != ERROR_SUCCESS)
+        return;
+    ::RegDeleteValueA(hkey, name);
+    ::RegCloseKey(hkey);
+}
+
 bool KeyExists(REGSAM view, const char* key)
 {
     HKEY hkey = nullptr;
@@ -299,6 +322,7 @@ void RemoveInstallation()
         RemoveTree(CommonProgramsDir());
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
         ::RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, view, 0);
+        DeleteRegValue(view, kRunKey, kProduct);
         HKEY key = nullptr;
         if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLanguageKey, 0, KEY_ALL_ACCESS | view, &key) == ERROR_SUCCESS) {
             char value[MAX_PATH] = "";
@@ -315,9 +339,7 @@ void RemoveInstallation()
 
 std::string Profile(const std::string& file, const char* section, const char* key)
 {
-    char value[512] = "";
-    ::GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, file.c_str());
-    return value;
+    return LanguageText(file, section, key);
 }
 
 struct WindowMatch {
@@ -625,6 +647,23 @@ TEST_F(Installer, SilentInstallationRunsInTheChosenLanguageAndSilentUninstallKee
     EXPECT_EQ("0", Profile(dir + "bkfr.ini", "Settings", "Language"));
 }
 
+TEST_F(Installer, AutostartSwitchStartsTheProgramInTheTrayWithWindowsUntilUninstalled)
+{
+    const std::string dir = InstallDir();
+    // Another program's entry, which the uninstaller must leave alone.
+    const char other[] = "Brisklet Test Other";
+    ASSERT_TRUE(SetRegString(InstalledView(), kRunKey, other, "other.exe"));
+    ASSERT_EQ(0u, RunProgram(Quoted(InstallerPath()) + " /S /AUTOSTART=1", true));
+    EXPECT_EQ("\"" + dir + "bkfr.exe\" /tray", RegString(InstalledView(), kRunKey, kProduct).value_or("<missing>"));
+    EXPECT_FALSE(RegString(OtherView(), kRunKey, kProduct).has_value());
+
+    EXPECT_EQ(0u, RunProgram(Quoted(dir + "Uninstall.exe") + " /S", true));
+    EXPECT_TRUE(WaitForUninstall());
+    EXPECT_FALSE(RegString(InstalledView(), kRunKey, kProduct).has_value());
+    EXPECT_EQ("other.exe", RegString(InstalledView(), kRunKey, other).value_or("<missing>"));
+    DeleteRegValue(InstalledView(), kRunKey, other);
+}
+
 TEST_F(Installer, ReinstallationKeepsTheSettingsAndUninstallRemovesThemWhenAsked)
 {
     const std::string dir = InstallDir();
@@ -639,8 +678,11 @@ TEST_F(Installer, ReinstallationKeepsTheSettingsAndUninstallRemovesThemWhenAsked
         ::WriteFile(file, kept.data(), static_cast<DWORD>(kept.size()), &written, nullptr);
         ::CloseHandle(file);
     }
+    // And the earlier installation's start with Windows, not chosen now.
+    ASSERT_TRUE(SetRegString(InstalledView(), kRunKey, kProduct, Quoted(dir + "bkfr.exe") + " /tray"));
     ASSERT_NO_FATAL_FAILURE(InstallSilently());
     EXPECT_EQ(kept, ReadWholeFile(ini));
+    EXPECT_FALSE(RegString(InstalledView(), kRunKey, kProduct).has_value());
 
     // Uninstalled by hand: confirm, answer No to keeping the settings, close.
     RunProgram(Quoted(dir + "Uninstall.exe"), false);

@@ -10,9 +10,7 @@ namespace {
 
 std::string Read(const std::string& file, const char* section, const char* key)
 {
-    char text[2048] = "";
-    ::GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, file.c_str());
-    return text;
+    return LanguageText(file, section, key);
 }
 
 bool StartsWith(const std::string& text, const std::string& prefix)

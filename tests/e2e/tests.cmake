@@ -10,6 +10,7 @@ add_executable(e2e_tests
     tests/e2e/main_window_e2e.cpp
     tests/e2e/optimize_e2e.cpp
     tests/e2e/soak_e2e.cpp
+    tests/e2e/start_e2e.cpp
     tests/e2e/tray_settings_e2e.cpp
     tests/e2e/wide_memory_e2e.cpp
 )

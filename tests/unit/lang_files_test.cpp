@@ -1,12 +1,16 @@
 // Checks the shipped language files the way the program reads them with the
-// profile functions: index, keys, menu accelerators, encoding and what has
-// to fit into the tray tip.
+// profile functions: index, keys, menu accelerators, the code page each file
+// names and what has to fit into the tray tip. The texts are compared after
+// conversion from that code page, as the program shows them.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <locale>
 #include <map>
 #include <set>
 #include <string>
@@ -44,6 +48,61 @@ std::string Join(const std::vector<std::string>& items)
     for (const std::string& item : items)
         joined += (joined.empty() ? "" : ", ") + item;
     return joined;
+}
+
+// `in` converted from one of iconv's encodings to another into `out`;
+// std::string::npos when all of it converted, else the offset of the first
+// byte that is not valid text in `from` (0 when iconv knows no such names).
+std::size_t Convert(const std::string& in, const char* from, const char* to, std::string& out)
+{
+    out.clear();
+    const iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return 0;
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    std::size_t fault = std::string::npos;
+    while (srcLeft > 0) {
+        char buffer[256];
+        char* dst = buffer;
+        std::size_t dstLeft = sizeof buffer;
+        const bool failed = iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1);
+        out.append(buffer, static_cast<std::size_t>(dst - buffer));
+        if (failed && errno != E2BIG) {
+            fault = in.size() - srcLeft;
+            break;
+        }
+    }
+    iconv_close(cd);
+    return fault;
+}
+
+// The characters of UTF-8 text.
+std::u32string Utf32(const std::string& utf8)
+{
+    std::string bytes;
+    Convert(utf8, "UTF-8", "UTF-32LE", bytes);
+    std::u32string chars;
+    for (std::size_t i = 0; i + 3 < bytes.size(); i += 4) {
+        auto at = [&](std::size_t n) { return static_cast<char32_t>(static_cast<unsigned char>(bytes[i + n])); };
+        chars.push_back(at(0) | at(1) << 8 | at(2) << 16 | at(3) << 24);
+    }
+    return chars;
+}
+
+// The length of UTF-8 text in UTF-16 units, the program's measure.
+std::size_t Utf16Units(const std::string& utf8)
+{
+    std::string bytes;
+    Convert(utf8, "UTF-8", "UTF-16LE", bytes);
+    return bytes.size() / 2;
+}
+
+// Case and letter tests for every script of the shipped files, not only ASCII.
+const std::ctype<wchar_t>& UnicodeCtype()
+{
+    static const std::locale unicode("C.UTF-8");
+    return std::use_facet<std::ctype<wchar_t>>(unicode);
 }
 
 // Names are kept lowercased. A repeated section or key is recorded, since
@@ -88,18 +147,31 @@ Ini ParseIni(const std::string& bytes)
 
 struct LanguageFile {
     std::string name, bytes;
-    Ini ini;
+    std::string encoding;  // iconv's name of the file's code page, "" when it names none
+    std::size_t fault;     // the first byte that is not text in it, npos when none
+    std::string text;      // converted to UTF-8
+    Ini ini;               // of the text; of the bytes when they did not convert
 };
 
-LanguageFile Load(const std::string& name)
+// A language file names its code page; the index is read in whatever code
+// page the system has, so it has to be plain ASCII.
+LanguageFile Load(const std::string& name, bool index = false)
 {
-    const std::string bytes = ReadBytes(kDir + name);
-    return {name, bytes, ParseIni(bytes)};
+    LanguageFile file{name, ReadBytes(kDir + name), index ? "ASCII" : "", 0, "", {}};
+    const Ini raw = ParseIni(file.bytes);
+    const std::string* codePage = raw.Find(kCodePageSection, kCodePageKey);
+    if (!index && codePage && !codePage->empty() &&
+        std::all_of(codePage->begin(), codePage->end(), [](unsigned char c) { return std::isdigit(c); }))
+        file.encoding = "CP" + *codePage;
+    if (!file.encoding.empty())
+        file.fault = Convert(file.bytes, file.encoding.c_str(), "UTF-8", file.text);
+    file.ini = file.fault == std::string::npos ? ParseIni(file.text) : raw;
+    return file;
 }
 
 const LanguageFile& Index()
 {
-    static const LanguageFile index = Load("language.ini");
+    static const LanguageFile index = Load("language.ini", true);
     return index;
 }
 
@@ -127,24 +199,27 @@ std::vector<const TextRow*> AllRows()
     return rows;
 }
 
-// Empty when the bytes are Windows-1252 text with CRLF line ends, else the
-// first fault found.
-std::string FirstEncodingFault(const std::string& bytes)
+// Empty when the file is text in the code page it names, without a byte
+// order mark and with CRLF line ends only, else the first fault found.
+std::string FirstEncodingFault(const LanguageFile& file)
 {
-    auto at = [&](std::size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u; };
-    auto cont = [&](std::size_t i) { return at(i) >= 0x80 && at(i) <= 0xBF; };
-    if (at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF)
-        return "UTF-8 byte order mark";
+    const std::string& bytes = file.bytes;
+    for (const std::string bom : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+        if (bytes.compare(0, bom.size(), bom) == 0)
+            return "byte order mark";
+    if (file.encoding.empty())
+        return std::string("no ") + kCodePageKey + "=<number> in [" + kCodePageSection + "]";
+    if (file.fault != std::string::npos)
+        return "not " + file.encoding + " text at offset " + std::to_string(file.fault);
+    // ANSI text of any of these languages is never valid UTF-8 as a whole.
+    std::string utf32;
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) &&
+        Convert(bytes, "UTF-8", "UTF-32LE", utf32) == std::string::npos)
+        return "saved as UTF-8";
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned b = at(i);
-        const std::string where = " at offset " + std::to_string(i);
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
-            return "byte undefined in Windows-1252" + where;
-        if ((b >= 0xC2 && b <= 0xDF && cont(i + 1)) || (b >= 0xE0 && b <= 0xEF && cont(i + 1) && cont(i + 2)) ||
-            (b >= 0xF0 && b <= 0xF4 && cont(i + 1) && cont(i + 2) && cont(i + 3)))
-            return "UTF-8 encoded character" + where;
-        if ((b == '\n' && (i == 0 || bytes[i - 1] != '\r')) || (b == '\r' && at(i + 1) != '\n'))
-            return "line end other than CRLF" + where;
+        if ((bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) ||
+            (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            return "line end other than CRLF at offset " + std::to_string(i);
     }
     return "";
 }
@@ -225,42 +300,61 @@ TEST(LanguageFiles, ListEveryLanguageInIndexOrderThenNoMore)
 
 TEST(LanguageFiles, MenuAcceleratorsAreSingleAndUniqueWithinEachMenu)
 {
+    const std::ctype<wchar_t>& ctype = UnicodeCtype();
     for (const LanguageFile& file : Languages()) {
         SCOPED_TRACE(file.name);
-        std::map<std::string, std::map<char, std::string>> menus;  // menu -> letter -> key
+        std::map<std::string, std::map<wchar_t, std::string>> menus;  // menu -> letter -> key
         for (const TextRow& row : kMainTexts) {
             const std::string* text = file.ini.Find(row.section, row.key);
             if (!text || std::string(row.defaultText).find('&') == std::string::npos)
                 continue;
             const std::size_t amp = text->find('&');
-            if (amp == std::string::npos || amp + 1 == text->size() || text->find('&', amp + 1) != std::string::npos ||
-                (*text)[amp + 1] == ' ') {
+            const std::u32string after = amp == std::string::npos ? U"" : Utf32(text->substr(amp + 1));
+            const wchar_t letter = after.empty() ? L' ' : static_cast<wchar_t>(after[0]);
+            if (text->find('&', amp + 1) != std::string::npos || !ctype.is(std::ctype_base::alnum, letter)) {
                 ADD_FAILURE() << row.key << "=" << *text << " needs exactly one & before a letter";
                 continue;
             }
-            const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*text)[amp + 1])));
             const std::string menu = row.target == TextTarget::MenuPosition ? "menu bar" : row.section;
-            const auto used = menus[menu].emplace(letter, row.key);
-            EXPECT_TRUE(used.second) << row.key << " and " << used.first->second << " share &" << letter << " in "
-                                     << menu;
+            const auto used = menus[menu].emplace(ctype.tolower(letter), row.key);
+            EXPECT_TRUE(used.second) << row.key << " and " << used.first->second << " share the access key of "
+                                     << *text << " in " << menu;
         }
     }
 }
 
-TEST(LanguageFiles, AreWindows1252WithCrLfLineEnds)
+TEST(LanguageFiles, AreTextInTheCodePageTheyNameWithCrLfLineEnds)
 {
-    EXPECT_EQ(FirstEncodingFault(Index().bytes), "") << "language.ini";
-    // These languages write accents; a file of theirs with none lost them.
-    std::set<std::string> accented = {"german.ini", "french.ini", "spanish.ini", "italian.ini", "portuguese.ini"};
+    EXPECT_EQ(FirstEncodingFault(Index()), "") << "language.ini";
+    // Letters of each language that a file saved as UTF-8 or in another code
+    // page than it names would turn into others.
+    std::map<std::string, std::string> letters = {
+        {"german.ini", "äöüßÄÖÜ"},
+        {"spanish.ini", "áéíóúñ¿¡ÁÉÍÓÚÑ"},
+        {"french.ini", "àâçéèêëîïôùûÀÇÉÈ"},
+        {"italian.ini", "àèéìòù"},
+        {"portuguese.ini", "ãõçáâéêíóôúÃÇÁÉÍÓÚ"},
+        {"polish.ini", "ąćęłńśźżĄĆĘŁŃŚŹŻ"},
+        {"czech.ini", "čďěňřťůČĎĚŇŘŤŮ"},
+        {"russian.ini", "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {"greek.ini", "αβγδεζηθικλμνξοπρστςυφχψωάέήίόύώ"},
+        {"turkish.ini", "ğışĞİŞ"},
+        {"japanese.ini", "あいうえおかきくけこさしすせそたちつてとなにのはまみもやよらりるれろをんアイウエオカキクケコサシスセ"
+                         "ソタチツテトナニノハヒフヘホマミムメモヤユヨラリルレロワンー"},
+    };
     for (const LanguageFile& file : Languages()) {
-        EXPECT_EQ(FirstEncodingFault(file.bytes), "") << file.name;
-        if (accented.erase(file.name)) {
-            EXPECT_TRUE(std::any_of(file.bytes.begin(), file.bytes.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-                << file.name << " has only ASCII";
+        EXPECT_EQ(FirstEncodingFault(file), "") << file.name;
+        const auto own = letters.find(file.name);
+        if (own != letters.end()) {
+            EXPECT_NE(Utf32(file.text).find_first_of(Utf32(own->second)), std::u32string::npos)
+                << file.name << " has none of the letters " << own->second;
+            letters.erase(own);
         }
     }
-    EXPECT_EQ(Join({accented.begin(), accented.end()}), "") << "not listed in language.ini";
+    std::vector<std::string> unlisted;
+    for (const auto& entry : letters)
+        unlisted.push_back(entry.first);
+    EXPECT_EQ(Join(unlisted), "") << "not listed in language.ini";
 }
 
 TEST(LanguageFiles, TextsFitTheirBufferAndTheTrayTip)
@@ -269,7 +363,7 @@ TEST(LanguageFiles, TextsFitTheirBufferAndTheTrayTip)
         SCOPED_TRACE(file.name);
         for (const auto& [section, keys] : file.ini.sections)
             for (const auto& [key, value] : keys)
-                EXPECT_LT(value.size(), kTextBufferSize) << section << "/" << key;
+                EXPECT_LT(Utf16Units(value), kTextBufferSize) << section << "/" << key;
         const TextRow& kbRow = kMainTexts[static_cast<std::size_t>(TextKey::KB)];
         const TextRow& freeRow = kMainTexts[static_cast<std::size_t>(TextKey::Free)];
         const std::string* kb = file.ini.Find(kbRow.section, kbRow.key);
@@ -277,7 +371,7 @@ TEST(LanguageFiles, TextsFitTheirBufferAndTheTrayTip)
         ASSERT_TRUE(kb && free);
         // 4,194,303 KB: the most a 32-bit byte count of free memory gives.
         const std::string tip = std::string(kProductName) + " - 4,194,303 " + *kb + " " + *free;
-        EXPECT_LE(tip.size(), kMaxTipChars) << '"' << tip << "\" would be cut";
+        EXPECT_LE(Utf16Units(tip), kMaxTipChars) << '"' << tip << "\" would be cut";
     }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "framework/Path.h"
+#include "i18n/IniText.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 
@@ -24,6 +25,73 @@ TEST(Paths, JoinedPathsLongerThanAPathBufferNameNoFile)
     const std::string dir(250, 'd');
     EXPECT_EQ(255u, JoinPath(dir, "12345").size());
     EXPECT_EQ("", JoinPath(dir, "123456"));
+    // Counted in characters: 250 Cyrillic letters take 500 bytes.
+    std::string cyrillic;
+    for (int i = 0; i < 250; ++i)
+        cyrillic += "\xD0\x96";
+    EXPECT_EQ(cyrillic + "12345", JoinPath(cyrillic, "12345"));
+    EXPECT_EQ("", JoinPath(cyrillic, "123456"));
+}
+
+TEST(LanguageDir, TheRegistryWinsThenThePortableFolderThenTheDefault)
+{
+    const std::string installed = "C:\\Program Files\\Brisklet Free\\lang\\";
+    const struct {
+        const char* registry;  // null: no value
+        const char* programDir;
+        const char* indexFile;  // the one index file that exists
+        std::string dir;
+    } cases[] = {
+        {installed.c_str(), "D:\\Tools\\", "D:\\Tools\\lang\\language.ini", installed},
+        {"", "D:\\Tools\\", "D:\\Tools\\lang\\language.ini", ""},  // an empty value is a value
+        {nullptr, "D:\\Tools\\", "D:\\Tools\\lang\\language.ini", "D:\\Tools\\lang\\"},
+        // The zip's 64-bit programs sit in x64\, beside its lang\ folder.
+        {nullptr, "D:\\Tools\\x64\\", "D:\\Tools\\lang\\language.ini", "D:\\Tools\\lang\\"},
+        {nullptr, "D:\\Tools\\", "D:\\Tools\\lang\\other.ini", "c:\\program files\\BriskletLanguage\\"},
+        {nullptr, "", "", "c:\\program files\\BriskletLanguage\\"},
+    };
+    for (const auto& c : cases) {
+        const std::string value = c.registry != nullptr ? c.registry : "";
+        const std::string dir = ChooseLanguageDir(c.registry != nullptr ? &value : nullptr, c.programDir,
+                                                  [&](const std::string& path) { return path == c.indexFile; });
+        EXPECT_EQ(c.dir, dir) << (c.registry ? c.registry : "(none)") << " " << c.programDir;
+    }
+}
+
+TEST(IniText, ReadsAsTheProfileFunctionsDo)
+{
+    const CIniText ini(
+        "ignored=before any section\r\n"
+        "[Free_Main]\r\n"
+        "  Exit_Text  =  Ende  \r\n"
+        "Quoted=\"Last\"\r\n"
+        "Empty=\r\n"
+        "Exit_Text=second\r\n"
+        "no equals sign\r\n"
+        "[other]\n"
+        "Kana=\x83\x5C\x83\x74\x83\x67\n"  // Shift-JIS: trail bytes 0x5C and 0x74
+        "[free_main]\r\n"
+        "Later=from a repeated section\r\n");
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;  // null: missing
+    } cases[] = {
+        {"free_main", "exit_text", "Ende"},
+        {"FREE_MAIN", "Quoted", "Last"},
+        {"free_main", "Empty", ""},
+        {"free_main", "ignored", nullptr},
+        {"free_main", "Later", nullptr},
+        {"other", "Kana", "\x83\x5C\x83\x74\x83\x67"},
+        {"missing", "Exit_Text", nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string* value = ini.Find(c.section, c.key);
+        EXPECT_EQ(c.value != nullptr, value != nullptr) << c.section << "/" << c.key;
+        if (c.value != nullptr && value != nullptr) {
+            EXPECT_EQ(c.value, *value) << c.section << "/" << c.key;
+        }
+    }
 }
 
 namespace {
@@ -53,6 +121,17 @@ TEST(LanguageEntries, ListRunsUntilAMissingKeyOrNoMore)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.entries, Entries(c.section));
+}
+
+TEST(LanguageEntries, TheListStopsAtTwoHundredFiftySixEntries)
+{
+    // A file with 20,000 entries made the Settings dialog take seconds to
+    // open.
+    const std::vector<std::string> entries = ReadLanguageEntries([](const std::string& key) {
+        return std::stoi(key) < 20000 ? "Language " + key : std::string(kNoMore);
+    });
+    ASSERT_EQ(256u, entries.size());
+    EXPECT_EQ("Language 255", entries.back());
 }
 
 TEST(TextTable, KeysAreUniqueAndTheStoreStartsEmpty)

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/SettingsDefaults.h"
+#include "app/WindowPlacement.h"
 #include "ui/SettingsRules.h"
 
 TEST(SettingsDefaults, ThirdAndThirtySecondOfTheWholeMegabytes)
@@ -78,4 +79,25 @@ TEST(SettingsDialogRules, ValueLabelsShowTheShareOfTotalMemory)
     for (const auto& c : cases)
         EXPECT_EQ(c.label, ValueLabel(c.value, c.totalMb, "MB"));
     EXPECT_EQ("5 Mo  (0%)", ValueLabel(5, 0, "Mo"));
+}
+
+TEST(WindowPlacement, TheCaptionBarComesBackOntoTheWorkArea)
+{
+    const ScreenRect work = {0, 0, 1024, 740};  // a taskbar below
+    const struct {
+        ScreenRect window;
+        ScreenPoint at;
+    } cases[] = {
+        {{40, 30, 440, 230}, {40, 30}},          // on the screen: stays
+        {{5000, 4000, 5400, 4200}, {624, 720}},  // beyond a removed monitor
+        {{-900, -50, -500, 150}, {0, 0}},
+        {{-12, -7, 388, 193}, {0, 0}},           // partly beyond the edges
+        {{700, 730, 1100, 930}, {624, 720}},     // caption under the taskbar
+        {{300, 100, 1500, 300}, {0, 100}},       // wider than the screen
+    };
+    for (const auto& c : cases) {
+        const ScreenPoint at = KeepCaptionOnWorkArea(c.window, 20, work);
+        EXPECT_EQ(c.at.x, at.x) << c.window.left << "," << c.window.top;
+        EXPECT_EQ(c.at.y, at.y) << c.window.left << "," << c.window.top;
+    }
 }

@@ -9,6 +9,7 @@ add_executable(unit_tests
     tests/unit/settings_test.cpp
     tests/unit/stats_text_test.cpp
     tests/unit/tray_tip_test.cpp
+    tests/unit/utf8_test.cpp
 )
 target_compile_options(unit_tests PRIVATE ${WARNINGS} ${SANITIZERS})
 target_link_libraries(unit_tests PRIVATE core GTest::gtest_main)

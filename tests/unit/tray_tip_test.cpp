@@ -1,8 +1,6 @@
 // The tray tips: their composition and the cut to the tip field.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "ui/TrayTip.h"
 
 TEST(TrayTip, FirstTipHasNoGroupSeparatorsLaterTipsHave)
@@ -24,17 +22,15 @@ TEST(TrayTip, LongTextsAreCutToSixtyThreeCharacters)
     EXPECT_EQ(62u, ComposeTip(std::string(46, 'y')).size());
 }
 
-TEST(TrayTip, CopyNeverWritesPastTheField)
+TEST(TrayTip, TheCutCountsCharactersAndNeverSplitsOne)
 {
-    struct {
-        char field[64];
-        char guard[8];
-    } record;
-    std::memset(&record, 'G', sizeof record);
-    CopyTip(std::string(500, 'z'), record.field);
-    EXPECT_EQ(63u, std::strlen(record.field));
-    EXPECT_EQ(0, std::memcmp(record.guard, "GGGGGGGG", 8));
-
-    CopyTip("short", record.field);
-    EXPECT_STREQ("short", record.field);
+    // 16 characters of "Brisklet Free - " and 47 Cyrillic letters of two
+    // bytes each: 63 characters, 110 bytes.
+    std::string cyrillic;
+    for (int i = 0; i < 50; ++i)
+        cyrillic += "\xD0\x96";
+    EXPECT_EQ("Brisklet Free - " + cyrillic.substr(0, 94), ComposeTip(cyrillic));
+    // A character of two UTF-16 units that would end at unit 64 is left out
+    // whole.
+    EXPECT_EQ("Brisklet Free - " + std::string(46, 'y'), ComposeTip(std::string(46, 'y') + "\xF0\x9F\x98\x80"));
 }

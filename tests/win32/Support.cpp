@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "framework/Text.h"
+
 namespace win32test {
 
 namespace {
@@ -56,6 +58,7 @@ struct Pending {
     std::function<bool()> condition;
     std::function<void()> action;
     DWORD deadline;
+    bool required;
 };
 std::map<UINT_PTR, Pending> g_pending;
 
@@ -74,7 +77,7 @@ void CALLBACK CheckPending(HWND, UINT, UINT_PTR id, DWORD)
     g_pending.erase(it);
     if (ready)
         pending.action();
-    else
+    else if (pending.required)
         ADD_FAILURE() << "the awaited window never appeared";
 }
 
@@ -98,10 +101,11 @@ BOOL CALLBACK FindThreadWindow(HWND hwnd, LPARAM param)
 
 }  // namespace
 
-void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs)
+void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs,
+               bool required)
 {
     const UINT_PTR id = ::SetTimer(nullptr, 0, 10, &CheckPending);
-    g_pending[id] = Pending{condition, action, ::GetTickCount() + timeoutMs};
+    g_pending[id] = Pending{condition, action, ::GetTickCount() + timeoutMs, required};
 }
 
 HWND FindThreadDialog(HWND except)
@@ -198,17 +202,25 @@ void SetLanguageDir(const char* dir)
 std::string Text(HWND dialog, int id)
 {
     HWND control = ::GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-    ::GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
-    text.resize(text.size() - 1);
-    return text;
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    const int length = ::GetWindowTextW(control, &text[0], static_cast<int>(text.size()));
+    return Narrow(text.c_str(), length);
 }
 
 std::string MenuText(HMENU menu, UINT item, UINT flags)
 {
-    char text[256] = "";
-    ::GetMenuStringA(menu, item, text, sizeof text, flags);
-    return text;
+    wchar_t text[256] = L"";
+    ::GetMenuStringW(menu, item, text, 256, flags);
+    return Narrow(text);
+}
+
+std::string LanguageText(const std::string& file, const char* section, const char* key)
+{
+    // The system's own reader gives the bytes; the file names its code page.
+    char bytes[2048] = "";
+    ::GetPrivateProfileStringA(section, key, "<missing>", bytes, sizeof bytes, file.c_str());
+    const UINT codePage = ::GetPrivateProfileIntA("free_global_strings", "CodePage", CP_ACP, file.c_str());
+    return Narrow(FromCodePage(bytes, codePage));
 }
 
 HICON SmallIcon(const CWnd& wnd)

@@ -22,8 +22,10 @@ void PumpMessages();
 
 // Runs action once from the message loop that is running then (a modal
 // dialog's, a menu's), as soon as condition holds (polled every 10 ms, at
-// most timeoutMs).
-void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs = 5000);
+// most timeoutMs; a condition that never holds is a failure unless it was
+// only a guard, `required` false).
+void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs = 5000,
+               bool required = true);
 
 // A visible dialog of this thread other than `except`, or null.
 HWND FindThreadDialog(HWND except);
@@ -52,10 +54,15 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 void DeleteFile(const std::string& path);
 
-// A dialog control's text, a menu item's text, a window's small icon.
+// A dialog control's text, a menu item's text (UTF-8), a window's small
+// icon.
 std::string Text(HWND dialog, int id);
 std::string MenuText(HMENU menu, UINT item, UINT flags);
 HICON SmallIcon(const CWnd& wnd);
+
+// A text of a language file (ASCII path), in UTF-8: read with the system's
+// profile functions and converted from the code page the file names.
+std::string LanguageText(const std::string& file, const char* section, const char* key);
 
 // HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
 void SetLanguageDir(const char* dir);

@@ -36,8 +36,8 @@ TEST_F(LanguageTest, DirectoryComesFromTheRegistryWithADefault)
     };
     for (const auto& c : cases) {
         SetLanguageDir(c.value);
-        ReadLanguageDir();
-        EXPECT_EQ(c.directory, g_szLanguageDir) << (c.value ? c.value : "(none)");
+        ReadLanguageDir(std::string());
+        EXPECT_EQ(c.directory, g_strLanguageDir) << (c.value ? c.value : "(none)");
     }
 }
 
@@ -62,7 +62,7 @@ TEST_F(LanguageTest, TheIndexNamesTheFileOfALanguageNumber)
     };
     for (const auto& c : cases) {
         SetLanguageDir(c.registry.c_str());
-        ReadLanguageDir();
+        ReadLanguageDir(std::string());
         g_nLanguage = c.language;
         EXPECT_EQ(c.file, ResolveLanguageFile()) << c.registry << " " << c.language;
     }
@@ -160,9 +160,7 @@ TEST_F(LanguageTest, EveryShippedLanguageNamesTheMenuBarAndThePopup)
         const std::string file = langDir + name;
         auto expected = [&](TextKey key) {
             const TextRow& row = kMainTexts[static_cast<std::size_t>(key)];
-            char text[512] = "";
-            ::GetPrivateProfileStringA(row.section, row.key, "<missing>", text, sizeof text, file.c_str());
-            return std::string(text);
+            return LanguageText(file, row.section, row.key);
         };
         WriteIni("Language=" + std::to_string(number) + "\r\n");
         CMainDialog dlg;

@@ -122,20 +122,34 @@ TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
     ::CloseHandle(release);
 }
 
-TEST_F(MainWindowTest, MinimizingRemembersThePositionFromBefore)
+TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)
 {
     WriteIni("Left=40\r\nTop=30\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        RECT before;
-        dlg.GetWindowRect(&before);
+        // Moved after the start, then minimized by another program (not
+        // through the system menu), and minimized once more.
+        dlg.SetWindowPos(nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        dlg.ShowWindow(SW_MINIMIZE);
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_TRUE(dlg.IsIconic());
-        EXPECT_EQ(before.left, dlg.m_settings.m_nLeft);
-        EXPECT_EQ(before.top, dlg.m_settings.m_nTop);
-        dlg.SaveSettings();
     });
-    EXPECT_EQ(40, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", -1, IniPath().c_str())));
-    EXPECT_EQ(30, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", -1, IniPath().c_str())));
+    EXPECT_EQ(100, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", -1, IniPath().c_str())));
+    EXPECT_EQ(80, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", -1, IniPath().c_str())));
+}
+
+TEST_F(MainWindowTest, AWindowSavedBeyondTheScreenOpensWithItsCaptionOnTheWorkArea)
+{
+    WriteIni("Left=5000\r\nTop=4000\r\n");
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        RECT work, window;
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        dlg.GetWindowRect(&window);
+        EXPECT_GE(window.left, work.left);
+        EXPECT_LE(window.right, work.right);
+        EXPECT_GE(window.top, work.top);
+        EXPECT_LE(window.top + ::GetSystemMetrics(SM_CYCAPTION), work.bottom);
+    });
 }

@@ -1,6 +1,9 @@
 // The gradient meter painted into a memory device context, pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "measure/Percent.h"
 #include "tests/win32/Support.h"
 #include "ui/MeterCtrl.h"
 
@@ -13,9 +16,9 @@ const COLORREF kMarker = RGB(1, 2, 3);
 // A bitmap the meter paints into, filled with a marker colour first.
 class MemoryCanvas : public CMemDC {
 public:
-    MemoryCanvas() : CMemDC(Screen(), kWidth, kHeight)
+    explicit MemoryCanvas(int width = kWidth) : CMemDC(Screen(), width, kHeight)
     {
-        const RECT all = {0, 0, kWidth, kHeight};
+        const RECT all = {0, 0, width, kHeight};
         FillSolidRect(all, kMarker);
     }
     COLORREF At(int x, int y = kHeight / 2) const { return ::GetPixel(m_hDC, x, y); }
@@ -161,4 +164,42 @@ TEST(MeterPaint, APaintLeavesNoGdiObjectBehind)
     }
     EXPECT_EQ(0u, ::GetObjectType(bitmap));
     EXPECT_EQ(0u, ::GetObjectType(dc));
+}
+
+namespace {
+
+// FNV-1a over the colours of one full-width row.
+std::uint32_t RowHash(const MemoryCanvas& canvas, int width)
+{
+    std::uint32_t hash = 2166136261u;
+    for (int x = 0; x < width; ++x) {
+        hash ^= canvas.At(x);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+}  // namespace
+
+// The shipped programs must compute as the tested code does: the 32-bit
+// build once did its floating point on the x87 unit with extra precision,
+// and its colours and percentages differed.
+TEST(MeterPaint, ColoursAndPercentagesEqualTheNativeComputation)
+{
+    EXPECT_EQ(28, CPercent().Calc(29, 100));  // 0.29 * 100 lies just below 29
+    // The memory-load meter, white to dark red, full: row hashes as the
+    // native (SSE) build of the gradient arithmetic paints them.
+    const struct {
+        int width;
+        std::uint32_t hash;
+    } cases[] = {{131, 0x8de672ccu}, {262, 0x20b25a5fu}, {393, 0x785aabf2u}};
+    for (const auto& c : cases) {
+        CMeterCtrl meter;
+        meter.m_clrStart = RGB(255, 255, 255);
+        meter.m_clrEnd = RGB(160, 10, 0);
+        MemoryCanvas canvas(c.width);
+        const RECT client = {0, 0, c.width, kHeight};
+        meter.DrawGradient(&canvas, client, c.width);
+        EXPECT_EQ(c.hash, RowHash(canvas, c.width)) << c.width;
+    }
 }

@@ -32,9 +32,7 @@ bool WaitForWorker(const CMainDialog& dlg)
 
 std::string Title(const CMainDialog& dlg)
 {
-    char title[128] = "";
-    dlg.GetWindowText(title, sizeof title);
-    return title;
+    return dlg.GetWindowText();
 }
 
 SIZE_T FreeNow()

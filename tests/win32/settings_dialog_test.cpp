@@ -27,7 +27,7 @@ protected:
                    "[free_global_strings]\r\nMB_Text=MB\r\n[language_entries]\r\n0=German\r\n1=English\r\n"
                    "2=No More\r\n");
         SetLanguageDir(lang.Path().c_str());
-        ReadLanguageDir();
+        ReadLanguageDir(std::string());
         g_nLanguage = 1;
     }
     // The values a main window would give the dialog.
@@ -135,17 +135,14 @@ TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterC
         ASSERT_EQ(2, Send(h, IDC_LANGUAGE_LIST, CB_GETCOUNT));
         EXPECT_EQ("German", ComboItem(h, 0));
         EXPECT_EQ(1, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
-        char caption[64];
-        dlg.GetWindowText(caption, sizeof caption);
-        EXPECT_STREQ("Settings", caption);
+        EXPECT_EQ("Settings", dlg.GetWindowText());
         EXPECT_EQ("OK", Text(h, IDOK));
 
         Send(h, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
                         reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_LANGUAGE_LIST)));
         EXPECT_EQ(0, g_nLanguage);
-        dlg.GetWindowText(caption, sizeof caption);
-        EXPECT_STREQ("Einstellungen", caption);
+        EXPECT_EQ("Einstellungen", dlg.GetWindowText());
         EXPECT_EQ("Freizugebender Speicher", Text(h, IDC_MEMTOFREE_CAPTION));
         EXPECT_EQ("Gut", Text(h, IDOK));
         EXPECT_EQ("Trigger Level", Text(h, IDC_TRIGGER_CAPTION));  // no key: the default

@@ -8,6 +8,7 @@
 
 #include "app/MainDialog.h"
 #include "i18n/Language.h"
+#include "resources/resource.h"
 #include "tests/win32/Support.h"
 
 using namespace win32test;
@@ -118,4 +119,43 @@ TEST_F(SettingsStore, FlagsAreWrittenAsOneOrZero)
     RunModal(dlg, [&] {});
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=1"));
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("UseIncrementalRelease=1"));
+}
+
+TEST_F(SettingsStore, AFileHeldOpenByAnotherProgramKeepsEveryValueTheUserDidNotChange)
+{
+    WriteIni("Language=2\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\nLeft=40\r\nTop=30\r\n");
+    // An editor or a backup tool holds the file without sharing while the
+    // program starts.
+    HANDLE held = ::CreateFileA(IniPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        EXPECT_EQ(1, dlg.m_settings.m_bStayOnTop);  // the default: nothing could be read
+        ::CloseHandle(held);
+        // The one change of this run, as the Settings dialog makes it.
+        dlg.m_settings.m_bUseIncrementalRelease = 1;
+    });
+    const std::vector<std::string> expected = {
+        "[Settings]", "Language=2", "MemToFree=77", "TriggerLevel=0", "StayOnTop=0",
+        "Left=40",    "Top=30",     "UseIncrementalRelease=1",
+    };
+    EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
+}
+
+TEST_F(SettingsStore, ApplyChangesSaysSoWhenTheFileCannotBeWritten)
+{
+    // Wine writes read-only files as root; a folder in the file's place
+    // cannot be written by anyone.
+    ::CreateDirectoryA(IniPath().c_str(), nullptr);
+    std::string text;
+    WhenReady([] { return FindThreadDialog(nullptr) != nullptr && ::GetDlgItem(FindThreadDialog(nullptr), 0xFFFF); },
+              [&] {
+                  HWND box = FindThreadDialog(nullptr);
+                  text = Text(box, 0xFFFF);
+                  ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+              });
+    CMainDialog dlg;
+    RunModal(dlg, [&] { dlg.SendMessage(WM_COMMAND, ID_FILE_APPLYCHANGES, 0); });
+    ::RemoveDirectoryA(IniPath().c_str());
+    EXPECT_EQ("The settings could not be saved to this file:\n\n" + IniPath(), text);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainDialog.h"
+#include "framework/Text.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
@@ -25,15 +26,15 @@ TEST_F(TrayTest, AddedAtStartWithTheRecordOfTheFirstFormAndALiveTip)
     CMainDialog dlg;
     RunModal(dlg, [&] {
         ASSERT_TRUE(dlg.m_tray.IsPresent());
-        const NotifyIconRecord& nid = dlg.m_tray.Record();
-        EXPECT_EQ(NOTIFYICONDATAA_V1_SIZE, nid.cbSize);
+        const NotifyIconRecordW& nid = dlg.m_tray.Record();
+        EXPECT_EQ(NOTIFYICONDATAW_V1_SIZE, nid.cbSize);
         EXPECT_EQ(dlg.m_hWnd, nid.hWnd);
         EXPECT_EQ(1u, nid.uID);
         EXPECT_EQ(static_cast<UINT>(WM_TRAY_NOTIFY), nid.uCallbackMessage);
         // The refresh that ended start-up replaced the first tip.
         EXPECT_EQ(static_cast<UINT>(NIF_ICON | NIF_TIP), nid.uFlags);
         EXPECT_EQ(dlg.GetIcon(FALSE), nid.hIcon);
-        const std::string tip = nid.szTip;
+        const std::string tip = Narrow(nid.szTip);
         EXPECT_EQ(0u, tip.find("Brisklet Free - ")) << tip;
         EXPECT_EQ(" Free Free", tip.substr(tip.size() - 10)) << tip;
 
@@ -46,13 +47,13 @@ TEST_F(TrayTest, AddedAtStartWithTheRecordOfTheFirstFormAndALiveTip)
         ms.Refresh();
         ASSERT_TRUE(dlg.AddTrayIcon(ms));
         EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), nid.uFlags);
-        EXPECT_EQ(0u, std::string(nid.szTip).find("Brisklet Free - Free Ram: ")) << nid.szTip;
-        EXPECT_EQ(std::string::npos, std::string(nid.szTip).find(',')) << nid.szTip;
+        EXPECT_EQ(0u, Narrow(nid.szTip).find("Brisklet Free - Free Ram: ")) << Narrow(nid.szTip);
+        EXPECT_EQ(std::string::npos, Narrow(nid.szTip).find(',')) << Narrow(nid.szTip);
 
         // Long texts are cut to what the tip field holds.
         SetText(TextKey::KB, std::string(100, 'k'));
         dlg.RefreshStatistics(ms);
-        EXPECT_EQ(63u, std::string(nid.szTip).size());
+        EXPECT_EQ(63u, std::wstring(nid.szTip).size());
     });
 }
 
@@ -153,17 +154,17 @@ namespace {
 class ShellStandIn {
 public:
     explicit ShellStandIn(const char* variant)
-        : m_path(ProgramDir() + "fake-shell32-" + variant + ".dll"), m_saved(g_pszTrayShellLibrary)
+        : m_path(Widen(ProgramDir() + "fake-shell32-" + variant + ".dll")), m_saved(g_pszTrayShellLibrary)
     {
         // The test runner puts the stand-ins beside the test program.
-        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_path.c_str())) << m_path;
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(m_path.c_str())) << Narrow(m_path);
         g_pszTrayShellLibrary = m_path.c_str();
     }
     ~ShellStandIn() { g_pszTrayShellLibrary = m_saved; }
 
 private:
-    std::string m_path;
-    const char* m_saved;
+    std::wstring m_path;
+    const wchar_t* m_saved;
 };
 
 }  // namespace
@@ -204,4 +205,52 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
         EXPECT_EQ("Brisklet Free", caption);
         EXPECT_EQ(1, static_cast<int>(::GetPrivateProfileIntA("Settings", "SysTrayIcon", 0, IniPath().c_str())));
     }
+}
+
+namespace {
+
+// Set by a guard that may outlive its test: not a local of it.
+bool g_menuOpened = false;
+
+BOOL CALLBACK CountDialogs(HWND hwnd, LPARAM count)
+{
+    char name[16] = "";
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (::IsWindowVisible(hwnd) && lstrcmpA(name, "#32770") == 0)
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+}  // namespace
+
+TEST_F(TrayTest, WhileADialogIsOpenTheIconOnlyBringsItForward)
+{
+    WriteIni("SysTrayIcon=1\r\n");
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        g_menuOpened = false;
+        HWND settings = nullptr;
+        HWND foreground = nullptr;
+        int dialogs = 0;
+        // A menu that opens anyway is closed again, so that the test ends.
+        WhenReady([] { return FindThreadMenu() != nullptr; },
+                  [] {
+                      g_menuOpened = true;
+                      ::EndMenu();
+                  },
+                  3000, false);
+        WhenReady([&] { return (settings = FindThreadDialog(dlg.m_hWnd)) != nullptr; },
+                  [&] {
+                      dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
+                      dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
+                      PumpMessages();
+                      foreground = ::GetForegroundWindow();
+                      ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogs, reinterpret_cast<LPARAM>(&dialogs));
+                      ::SendMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
+                  });
+        dlg.OnSettings();
+        EXPECT_FALSE(g_menuOpened);
+        EXPECT_EQ(2, dialogs) << "the main window and one Settings dialog";
+        EXPECT_EQ(settings, foreground);
+    });
 }
