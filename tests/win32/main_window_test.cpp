@@ -16,11 +16,6 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-HICON Resource(int id)
-{
-    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
-
 HICON BigIcon(const CWnd& wnd)
 {
     return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_BIG, 0));
@@ -86,8 +81,8 @@ TEST_F(MainWindowTest, TriggerLevelZeroShowsTheAutoOffIcon)
     CMainDialog dlg;
     RunModal(dlg, [&] {
         EXPECT_EQ(0, dlg.m_settings.m_nTriggerLevel);
-        EXPECT_EQ(Resource(IDI_AUTOOFF), SmallIcon(dlg));
-        EXPECT_EQ(Resource(IDI_AUTOOFF), BigIcon(dlg));
+        EXPECT_EQ(dlg.m_autoOffIcon.Small(), SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_autoOffIcon.Large(), BigIcon(dlg));
     });
 }
 
@@ -116,7 +111,7 @@ TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
         EXPECT_EQ("Total Ram: " + std::to_string((ms.dwTotalPhys >> 20) + 1) + " Free",
                   Ungrouped(Text(dlg.m_hWnd, IDC_TOTALRAM_LINE)));
         EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_UPTIME_LINE).find("Windows elapsed time: "));
-        EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
         EXPECT_EQ(big, BigIcon(dlg));
         ::SetEvent(release);
         for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
