@@ -22,8 +22,11 @@ REQUIRED_PACKAGES=(
     "wine64:/usr/lib/wine/wine64"
     "wine32:i386:/usr/lib/wine/wine"
     "fonts-wine:/usr/share/wine/fonts/marlett.ttf"
+    # Japanese texts: Wine finds a font for them among the system's.
+    "fonts-ipafont-gothic:/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
     "xvfb:/usr/bin/Xvfb"
     "imagemagick:/usr/bin/import"
+    "x11-utils:/usr/bin/xwininfo"
     "nsis:/usr/bin/makensis"
     "zip:/usr/bin/zip"
     "unzip:/usr/bin/unzip"
