@@ -2,8 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
-#include "app/ProgramDir.h"
 #include "app/HelpText.h"
+#include "app/ProgramDir.h"
 #include "app/StatsText.h"
 #include "app/WindowPlacement.h"
 #include "framework/Path.h"
@@ -182,7 +182,7 @@ void CMainDialog::OnApplyChanges()
         return;
     }
     // A text of the language file is never a format: the path follows it.
-    const std::string& path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
+    const std::string path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
     MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONERROR);
 }
 
