@@ -2,8 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
-#include "app/ProgramDir.h"
 #include "app/HelpText.h"
+#include "app/ProgramDir.h"
 #include "app/StatsText.h"
 #include "app/WindowPlacement.h"
 #include "framework/Path.h"
@@ -20,7 +20,13 @@
 #include "ui/TrayTip.h"
 
 CMainDialog::CMainDialog(CWnd* pParent)
-    : CMovableDialog(IDD_MAIN, pParent), m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_APP)))
+    : CMovableDialog(IDD_MAIN, pParent),
+      m_appIcon(AfxGetInstanceHandle(), IDI_APP),
+      m_redIcon(AfxGetInstanceHandle(), IDI_RED),
+      m_greenIcon(AfxGetInstanceHandle(), IDI_GREEN),
+      m_yellowIcon(AfxGetInstanceHandle(), IDI_YELLOW),
+      m_busyIcon(AfxGetInstanceHandle(), IDI_BUSY),
+      m_autoOffIcon(AfxGetInstanceHandle(), IDI_AUTOOFF)
 {
 }
 
@@ -56,6 +62,8 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<&CMainDialog::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
     OnMessage<&CMainDialog::OnOptimizeRequest>(WM_OPTIMIZE_REQUEST),
     OnMessage<&CMainDialog::OnQueryOpen>(WM_QUERYOPEN),
+    OnMessage<&CMainDialog::OnSysColorChange>(WM_SYSCOLORCHANGE),
+    OnMessage<&CMainDialog::OnDisplayChange>(WM_DISPLAYCHANGE),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -63,16 +71,9 @@ BOOL CMainDialog::OnInitDialog()
     MarkStage("dialog");
     CDialog::OnInitDialog();
 
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    SetIcon(m_appIcon.Large(), TRUE);
+    SetIcon(m_appIcon.Small(), FALSE);
     SetWindowText(kProductName);
-
-    HINSTANCE instance = AfxGetInstanceHandle();
-    m_hIconRed = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_RED));
-    m_hIconGreen = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_GREEN));
-    m_hIconYellow = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_YELLOW));
-    m_hIconBusy = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_BUSY));
-    m_hIconAutoOff = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_AUTOOFF));
 
     // The window has a fixed size: Move, Minimize and Close remain.
     HMENU sysMenu = GetSystemMenu(FALSE);
@@ -181,23 +182,23 @@ void CMainDialog::OnApplyChanges()
         return;
     }
     // A text of the language file is never a format: the path follows it.
-    const std::string& path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
+    const std::string path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
     MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONERROR);
 }
 
-HICON CMainDialog::LevelIconHandle(LevelIcon level) const
+const CIconPair& CMainDialog::LevelIcons(LevelIcon level) const
 {
     switch (level) {
     case LevelIcon::Red:
-        return m_hIconRed;
+        return m_redIcon;
     case LevelIcon::Yellow:
-        return m_hIconYellow;
+        return m_yellowIcon;
     case LevelIcon::Green:
-        return m_hIconGreen;
+        return m_greenIcon;
     case LevelIcon::AutoOff:
         break;
     }
-    return m_hIconAutoOff;
+    return m_autoOffIcon;
 }
 
 void CMainDialog::OnTimer(UINT_PTR)
@@ -222,11 +223,11 @@ void CMainDialog::RefreshStatistics(const CMemoryStatus& ms)
     // While a run is active the window and tray icons stay as it set them.
     if (optimizing)
         return;
-    HICON level = LevelIconHandle(
-        ChooseLevelIcon(m_settings.m_nTriggerLevel, FreePercent(ms.dwAvailPhys, ms.dwTotalPhys)));
-    if (GetIcon(FALSE) != level) {
-        SetIcon(level, TRUE);
-        SetIcon(level, FALSE);
+    const CIconPair& level =
+        LevelIcons(ChooseLevelIcon(m_settings.m_nTriggerLevel, FreePercent(ms.dwAvailPhys, ms.dwTotalPhys)));
+    if (GetIcon(FALSE) != level.Small()) {
+        SetIcon(level.Large(), TRUE);
+        SetIcon(level.Small(), FALSE);
     }
     if (m_tray.IsPresent()) {
         m_tray.UpdateTrayIcon(GetIcon(FALSE), RefreshedTipText(Kilobytes(ms.dwAvailPhys), GetText(TextKey::KB),
@@ -240,7 +241,7 @@ OptimizeRequest CMainDialog::MakeOptimizeRequest()
     // replace the store's while it runs.
     return OptimizeRequest{m_hWnd,
                            m_btnOptimize.m_hWnd,
-                           m_hIconBusy,
+                           m_busyIcon.Small(),
                            &m_tray,
                            m_settings.m_nMemToFree,
                            m_settings.m_bUseIncrementalRelease,
@@ -369,6 +370,18 @@ void CMainDialog::OnReadme()
     RunHelper(m_hWnd, m_strProgramDir, kReadmeArgument);
 }
 
+void CMainDialog::OnSysColorChange()
+{
+    m_panel.OnSysColorChange();
+    Default();
+}
+
+void CMainDialog::OnDisplayChange()
+{
+    m_panel.OnDisplayChange();
+    Default();
+}
+
 void CMainDialog::OnCancel()
 {
     // Escape does not end the program.
@@ -429,10 +442,10 @@ void CMainDialog::OnPaint()
     GetClientRect(&rect);
     const int x = (rect.right - rect.left - cxIcon + 1) / 2;
     const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
-    ::DrawIcon(dc.m_hDC, x, y, m_hIcon);
+    ::DrawIcon(dc.m_hDC, x, y, m_appIcon.Large());
 }
 
 HCURSOR CMainDialog::OnQueryDragIcon()
 {
-    return static_cast<HCURSOR>(m_hIcon);
+    return static_cast<HCURSOR>(m_appIcon.Large());
 }

@@ -11,6 +11,7 @@
 #include "app/StatisticsPanel.h"
 #include "framework/Afx.h"
 #include "optimizer/Optimizer.h"
+#include "ui/Icons.h"
 #include "ui/SettingsValues.h"
 #include "ui/TrayIcon.h"
 
@@ -45,12 +46,15 @@ public:
     CTrayIcon m_tray;
     CSettingsStore m_store;
     SettingsValues m_settings;
-    HICON m_hIcon;
-    HICON m_hIconRed = nullptr;
-    HICON m_hIconGreen = nullptr;
-    HICON m_hIconYellow = nullptr;
-    HICON m_hIconBusy = nullptr;
-    HICON m_hIconAutoOff = nullptr;
+    // Each at the system's large and small icon size: the window shows a
+    // pair, the tray its small icon; the busy one replaces the small icon
+    // during a run.
+    CIconPair m_appIcon;
+    CIconPair m_redIcon;
+    CIconPair m_greenIcon;
+    CIconPair m_yellowIcon;
+    CIconPair m_busyIcon;
+    CIconPair m_autoOffIcon;
     std::string m_strProgramDir;  // ends in a backslash; empty when unknown
     bool m_bStartMinimized = false;  // "/tray"
 
@@ -79,6 +83,8 @@ public:
     void OnWindowPosChanging(WINDOWPOS* pos);
     LRESULT OnOptimizeRequest(WPARAM wParam, LPARAM lParam);
     BOOL OnQueryOpen();
+    void OnSysColorChange();
+    void OnDisplayChange();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -91,7 +97,7 @@ private:
     void KeepOnScreen() const;
     // SetWindowPos in the layer the settings ask for (topmost or not).
     void SetLayer(UINT flags, int x = 0, int y = 0) const;
-    HICON LevelIconHandle(LevelIcon level) const;
+    const CIconPair& LevelIcons(LevelIcon level) const;
 
     bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
     bool m_bHeldInTray = false;     // started in the tray and not yet brought back

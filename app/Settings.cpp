@@ -3,10 +3,12 @@
 #include "app/SettingsDefaults.h"
 #include "framework/File.h"
 #include "framework/Text.h"
+#include "i18n/IniText.h"
 #include "i18n/Language.h"
 
 namespace {
 
+const char kSectionName[] = "Settings";
 const wchar_t kSection[] = L"Settings";
 
 }  // namespace
@@ -15,23 +17,23 @@ SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys)
 {
     // An empty name would make the profile functions read a file in the
     // Windows directory instead.
-    const std::wstring ini = Widen(m_strIniPath);
+    // Read once, whole, and taken apart here: a file that exists but cannot
+    // be read is told from a missing one.
     std::string bytes;
     m_bUnreadable = ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable;
-    const bool readable = !ini.empty() && !m_bUnreadable;
-    auto read = [&ini, readable](const wchar_t* key, int defaultValue) {
-        return readable ? static_cast<int>(::GetPrivateProfileIntW(kSection, key, defaultValue, ini.c_str()))
-                        : defaultValue;
+    const CIniText file(bytes);
+    auto read = [&file](const char* key, int defaultValue) {
+        return ProfileInt(file.Find(kSectionName, key), defaultValue);
     };
-    g_nLanguage = read(L"Language", 4);
+    g_nLanguage = read("Language", 4);
     SettingsValues values;
-    values.m_nMemToFree = read(L"MemToFree", DefaultMemToFree(totalPhys));
-    values.m_nTriggerLevel = read(L"TriggerLevel", DefaultTriggerLevel(totalPhys));
-    values.m_nLeft = read(L"Left", 0);
-    values.m_nTop = read(L"Top", 0);
-    values.m_bStayOnTop = read(L"StayOnTop", 1);
-    values.m_bSysTrayIcon = read(L"SysTrayIcon", 0);
-    values.m_bUseIncrementalRelease = read(L"UseIncrementalRelease", 0);
+    values.m_nMemToFree = read("MemToFree", DefaultMemToFree(totalPhys));
+    values.m_nTriggerLevel = read("TriggerLevel", DefaultTriggerLevel(totalPhys));
+    values.m_nLeft = read("Left", 0);
+    values.m_nTop = read("Top", 0);
+    values.m_bStayOnTop = read("StayOnTop", 1);
+    values.m_bSysTrayIcon = read("SysTrayIcon", 0);
+    values.m_bUseIncrementalRelease = read("UseIncrementalRelease", 0);
     m_loaded = values;
     m_nLoadedLanguage = g_nLanguage;
     return values;

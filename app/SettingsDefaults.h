@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // One third of the whole megabytes of physical memory.
 template <typename Bytes>
@@ -23,3 +24,9 @@ inline const char* FlagText(int flag)
 {
     return flag != 0 ? "1" : "0";
 }
+
+// A value as the system's profile functions read an integer: the default
+// when the key is missing or empty, else the decimal number its text begins
+// with (blanks and a sign before it allowed), 0 when there is none; the
+// digits wrap around at 32 bits, so that "4294967295" reads as -1.
+std::int32_t ProfileInt(const std::string* text, std::int32_t defaultValue);

@@ -37,6 +37,18 @@ void CStatisticsPanel::SetupMeters()
     }
 }
 
+void CStatisticsPanel::OnSysColorChange()
+{
+    for (CMeterCtrl* meter : {&m_meterFreeRam, &m_meterMemoryLoad, &m_meterCpu, &m_meterPageFile})
+        meter->OnSysColorChange();
+}
+
+void CStatisticsPanel::OnDisplayChange()
+{
+    for (CMeterCtrl* meter : {&m_meterFreeRam, &m_meterMemoryLoad, &m_meterCpu, &m_meterPageFile})
+        meter->OnDisplayChange();
+}
+
 void CStatisticsPanel::FormatUptime()
 {
     lstrcpynA(m_szUptime, ::FormatUptime(::GetTickCount()).c_str(), sizeof m_szUptime);

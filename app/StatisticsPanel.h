@@ -12,6 +12,9 @@ public:
     void DoDataExchange(CDataExchange* pDX);
     // The meters' colours and percentage texts.
     void SetupMeters();
+    // Handed on from the main window, which alone receives them.
+    void OnSysColorChange();
+    void OnDisplayChange();
 
     // Shows `ms`; while an optimization runs, zeros instead of the live
     // figures (the total and the uptime stay live).

@@ -1,15 +1,20 @@
 #include "StatsText.h"
 
-#include <cstdio>
+namespace {
+
+// "%02u"
+std::string TwoDigits(std::uint32_t value)
+{
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+}  // namespace
 
 std::string FormatUptime(std::uint32_t tickCountMs)
 {
     const std::uint32_t s = tickCountMs / 1000;
-    char text[40];
-    std::snprintf(text, sizeof text, "%02u/%02u:%02u:%02u ", static_cast<unsigned>(s / 86400),
-                  static_cast<unsigned>((s / 3600) % 24), static_cast<unsigned>((s / 60) % 60),
-                  static_cast<unsigned>(s % 60));
-    return text;
+    return TwoDigits(s / 86400) + "/" + TwoDigits((s / 3600) % 24) + ":" + TwoDigits((s / 60) % 60) + ":" +
+           TwoDigits(s % 60) + " ";
 }
 
 std::string PageFileText(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,

@@ -28,9 +28,11 @@ target_include_directories(framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(framework PRIVATE ${WARNINGS})
 target_link_libraries(framework PUBLIC comctl32)
 
-# The icons are drawn from the pixel-art texts in resources/icons.
+# The icons are drawn from the texts in resources/icons; the parts they
+# share (chip, level band, bolt, cross) are texts of their own there.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+file(GLOB ICON_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.txt)
 set(ICON_FILES)
 foreach(icon app busy red yellow green autooff)
     add_custom_command(
@@ -38,7 +40,7 @@ foreach(icon app busy red yellow green autooff)
         COMMAND ${CMAKE_COMMAND} -E make_directory ${ICON_DIR}
         COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/mkicon.py
                 ${CMAKE_SOURCE_DIR}/resources/icons/${icon}.txt ${ICON_DIR}/${icon}.ico
-        DEPENDS ${CMAKE_SOURCE_DIR}/tools/mkicon.py ${CMAKE_SOURCE_DIR}/resources/icons/${icon}.txt
+        DEPENDS ${CMAKE_SOURCE_DIR}/tools/mkicon.py ${ICON_SOURCES}
         VERBATIM)
     list(APPEND ICON_FILES ${ICON_DIR}/${icon}.ico)
 endforeach()
@@ -61,6 +63,7 @@ add_library(bkfr_app STATIC
     measure/OsVersion.cpp
     optimizer/Optimizer.cpp
     ui/AboutDialog.cpp
+    ui/Icons.cpp
     ui/MeterCtrl.cpp
     ui/SettingsDialog.cpp
     ui/TrayIcon.cpp
@@ -75,8 +78,8 @@ function(add_bkfr_resources target)
     add_dependencies(${target} icons)
 endfunction()
 
-# XpImports: see there; an object of the program, not of a library.
-add_executable(bkfr WIN32 app/MainApp.cpp framework/XpImports.cpp)
+# SmallExceptions and XpImports: see there; objects of the program, not of a library.
+add_executable(bkfr WIN32 app/MainApp.cpp framework/SmallExceptions.cpp framework/XpImports.cpp)
 add_bkfr_resources(bkfr)
 target_compile_options(bkfr PRIVATE ${WARNINGS})
 target_link_libraries(bkfr PRIVATE bkfr_app)
@@ -102,3 +105,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(tests/win32/tests.cmake)
 include(tests/e2e/tests.cmake)
 include(bench/bench.cmake)
+
+# For tools/screenshots: sends bkfr the clicks that open its dialogs.
+add_executable(poke EXCLUDE_FROM_ALL tools/poke.c)
+target_compile_options(poke PRIVATE ${WARNINGS})

@@ -1,12 +1,8 @@
 #include "OptimizePlan.h"
 
-#include <cstdio>
-
 std::string StepTitle(unsigned long long sizeBytes)
 {
-    char title[32];
-    std::snprintf(title, sizeof title, "Freeing %llu Meg", sizeBytes >> 20);
-    return title;
+    return "Freeing " + std::to_string(sizeBytes >> 20) + " Meg";
 }
 
 void TouchBlock(void* block, std::size_t size)

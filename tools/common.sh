@@ -22,8 +22,11 @@ REQUIRED_PACKAGES=(
     "wine64:/usr/lib/wine/wine64"
     "wine32:i386:/usr/lib/wine/wine"
     "fonts-wine:/usr/share/wine/fonts/marlett.ttf"
+    # A Japanese font, which the pictures of tools/screenshots link in.
+    "fonts-ipafont-gothic:/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
     "xvfb:/usr/bin/Xvfb"
     "imagemagick:/usr/bin/import"
+    "x11-utils:/usr/bin/xwininfo"
     "nsis:/usr/bin/makensis"
     "zip:/usr/bin/zip"
     "unzip:/usr/bin/unzip"
@@ -139,12 +142,13 @@ windows_path() {
     printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
 }
 
-# Starts a private X server on a free display and exports DISPLAY.
+# Starts a private X server on a free display and exports DISPLAY; $1 is
+# its size (1024x768 unless given).
 start_private_display() {
-    local n
+    local n size=${1:-1024x768}
     for n in $(seq 90 140); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         local i

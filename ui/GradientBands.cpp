@@ -1,7 +1,7 @@
 #include "GradientBands.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -86,7 +86,12 @@ int FilledWidth(int pos, int upper, int width)
 
 std::string MeterPercentText(int pos, int upper)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.0f%%", upper != 0 ? pos * 100.0 / upper : 0.0);
-    return text;
+    // As "%.0f%%" writes it: to the nearest whole number, a half to the
+    // even one.
+    const double value = upper != 0 ? pos * 100.0 / upper : 0.0;
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    return std::to_string(static_cast<long long>(whole)) + "%";
 }

@@ -2,30 +2,8 @@
 
 #include <string>
 
+#include "framework/Text.h"
 #include "ui/GradientBands.h"
-
-COffscreenDC::COffscreenDC(CDC* pDC) : m_pDC(pDC)
-{
-    ::GetClipBox(pDC->m_hDC, &m_rect);
-    m_memDC.reset(new CMemDC(pDC->m_hDC, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top));
-    if (!m_memDC->IsValid()) {
-        m_memDC.reset();
-        m_hDC = pDC->m_hDC;
-        return;
-    }
-    m_hDC = m_memDC->m_hDC;
-    ::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
-}
-
-COffscreenDC::~COffscreenDC()
-{
-    if (m_memDC != nullptr)
-        ::BitBlt(m_pDC->m_hDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
-                 m_hDC, m_rect.left, m_rect.top, SRCCOPY);
-    // Either context belongs to someone else: the target to the caller,
-    // the memory one to m_memDC.
-    m_hDC = nullptr;
-}
 
 CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
@@ -36,8 +14,15 @@ END_MESSAGE_MAP()
 
 int CMeterCtrl::SetPos(int nPos)
 {
+    if (nPos == m_nPos)
+        return m_nPos;
     m_nPos = nPos;
-    return CProgressCtrl::SetPos(nPos);
+    const int previous = CProgressCtrl::SetPos(nPos);
+    // The control repaints only the part of the bar that moved, or nothing
+    // when it clamps a position outside its range; the percentage text and
+    // the out-of-range face need the whole meter.
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    return previous;
 }
 
 BOOL CMeterCtrl::OnEraseBkgnd(HDC)
@@ -54,7 +39,21 @@ void CMeterCtrl::OnPaint()
     PaintMeter(&dc, rect);
 }
 
-void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect) const
+void CMeterCtrl::OnSysColorChange()
+{
+    m_clrBkgnd = ::GetSysColor(COLOR_BTNFACE);
+    m_gradient.reset();
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void CMeterCtrl::OnDisplayChange()
+{
+    // A bitmap of the old display's format.
+    m_gradient.reset();
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect)
 {
     if (m_nPos < m_nLower || m_nPos > m_nUpper) {
         // Out of range: no bar and no text.
@@ -63,27 +62,61 @@ void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect) const
     }
     DrawGradient(pDC, rect, FilledWidth(m_nPos, m_nUpper, rect.right));
     if (m_bShowPercent) {
-        const std::string text = MeterPercentText(m_nPos, m_nUpper);
+        // In the window's font, so that the text grows with it on a screen
+        // of more dots per inch.
+        HWND parent = ::GetParent(m_hWnd);
+        HFONT font = parent != nullptr ? reinterpret_cast<HFONT>(::SendMessageW(parent, WM_GETFONT, 0, 0)) : nullptr;
+        const CSelectObject selected(pDC->m_hDC, font != nullptr ? font : ::GetCurrentObject(pDC->m_hDC, OBJ_FONT));
         RECT textRect = rect;
         ::SetTextColor(pDC->m_hDC, m_clrText);
         ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        ::DrawTextA(pDC->m_hDC, text.c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::DrawTextW(pDC->m_hDC, Widen(MeterPercentText(m_nPos, m_nUpper)).c_str(), -1, &textRect,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }
 
-void CMeterCtrl::DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) const
+void CMeterCtrl::DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth)
 {
-    COffscreenDC memDC(pDC);
+    // The bar runs to the first band edge past the filled width.
     const GradientPlan plan = PlanGradient(m_clrStart, m_clrEnd, rect.right, nFilledWidth);
+    const int barRight = plan.backgroundLeft < 0 ? rect.right : plan.backgroundLeft;
+    const CMemDC* gradient = Gradient(pDC->m_hDC, rect.right, rect.bottom);
+    if (gradient != nullptr)
+        ::BitBlt(pDC->m_hDC, 0, 0, barRight, rect.bottom, gradient->m_hDC, 0, 0, SRCCOPY);
+    else
+        PaintBands(*pDC, rect.right, rect.bottom, barRight);
+    if (barRight < rect.right) {
+        const RECT rest = {barRight, 0, rect.right, rect.bottom};
+        pDC->FillSolidRect(rest, m_clrBkgnd);
+    }
+}
+
+const CMemDC* CMeterCtrl::Gradient(HDC target, int width, int height)
+{
+    if (m_gradient != nullptr && m_gradient->Width() == width && m_gradient->Height() == height &&
+        m_gradientStart == m_clrStart && m_gradientEnd == m_clrEnd)
+        return m_gradient.get();
+    m_gradient.reset();
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    std::unique_ptr<CMemDC> gradient(new CMemDC(target, width, height));
+    if (!gradient->IsValid())
+        return nullptr;
+    PaintBands(*gradient, width, height, width);
+    m_gradient = std::move(gradient);
+    m_gradientStart = m_clrStart;
+    m_gradientEnd = m_clrEnd;
+    return m_gradient.get();
+}
+
+void CMeterCtrl::PaintBands(const CDC& dc, int width, int height, int right) const
+{
+    const GradientPlan plan = PlanGradient(m_clrStart, m_clrEnd, width, width);
     for (const GradientBand& band : plan.bands) {
         // A band narrower than a pixel paints nothing.
-        if (band.left == band.right)
+        if (band.left == band.right || band.left >= right)
             continue;
-        const RECT area = {band.left, 0, band.right, rect.bottom + 1};
-        memDC.FillSolidRect(area, band.colour);
-    }
-    if (plan.backgroundLeft >= 0) {
-        const RECT area = {plan.backgroundLeft, 0, rect.right, rect.bottom};
-        memDC.FillSolidRect(area, m_clrBkgnd);
+        const RECT area = {band.left, 0, band.right < right ? band.right : right, height};
+        dc.FillSolidRect(area, band.colour);
     }
 }

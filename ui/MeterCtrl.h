@@ -5,34 +5,30 @@
 
 #include "framework/Afx.h"
 
-// A drawing context standing in for a target context during one paint:
-// drawing goes to a bitmap of the target's clip box, which reaches the
-// target in one BitBlt when the object is destroyed. Where the system
-// gives no bitmap, drawing goes to the target directly.
-class COffscreenDC : public CDC {
-public:
-    explicit COffscreenDC(CDC* pDC);
-    ~COffscreenDC() override;
-
-private:
-    CDC* m_pDC;
-    RECT m_rect{};
-    std::unique_ptr<CMemDC> m_memDC;
-};
-
 class CMeterCtrl : public CProgressCtrl {
 public:
     CMeterCtrl();
 
-    // Stores the position and passes it to the control, which repaints.
+    // Stores the position and passes it to the control; the meter is
+    // painted again only when the position changed.
     int SetPos(int nPos);
 
     void OnPaint();
     BOOL OnEraseBkgnd(HDC hDC);
     // The whole meter: bar and text, or button face when out of range.
-    void PaintMeter(CDC* pDC, const RECT& rect) const;
+    void PaintMeter(CDC* pDC, const RECT& rect);
     // Paints the bar into pDC; rect is the client rectangle.
-    void DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth) const;
+    void DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth);
+
+    // The system's colours or the display changed (the main window hands
+    // these on: only top-level windows receive them). The background
+    // follows the system's button face; the gradient is built again.
+    void OnSysColorChange();
+    void OnDisplayChange();
+
+    // The full-width gradient a paint copies from; null until the first
+    // paint.
+    HBITMAP GradientBitmap() const { return m_gradient != nullptr ? m_gradient->Bitmap() : nullptr; }
 
     int m_nLower = 0;
     int m_nUpper = 100;
@@ -45,4 +41,15 @@ public:
 
 protected:
     const CMessageMap* GetMessageMap() const override;
+
+private:
+    // The gradient over the whole width, built once for a size and colour
+    // pair: a paint is then a copy of its filled part. Null when the system
+    // gives no bitmap.
+    const CMemDC* Gradient(HDC target, int width, int height);
+    void PaintBands(const CDC& dc, int width, int height, int right) const;
+
+    std::unique_ptr<CMemDC> m_gradient;
+    COLORREF m_gradientStart = 0;
+    COLORREF m_gradientEnd = 0;
 };

@@ -90,3 +90,27 @@ TEST(Languages, ApplyChangesSavesAndConfirmsInTheCurrentLanguage)
     EXPECT_TRUE(WaitUntil([&] { return app.FindMessageBox() == nullptr; }));
     ClearLanguageDir();
 }
+
+TEST(Languages, ThePortableZipFindsItsOwnLanguageFolder)
+{
+    // As the zip unpacks: lang\ beside the programs, and the 64-bit ones in
+    // x64\ one folder down; no setup program ever ran.
+    ClearLanguageDir();
+    for (const char* sub : {"", "x64\\"}) {
+        SCOPED_TRACE(*sub ? sub : "top");
+        ProgramDir zip("portable");
+        ::CreateDirectoryW(Wide(zip.Path() + "lang").c_str(), nullptr);
+        for (const char* name : {"language.ini", "german.ini"})
+            ASSERT_TRUE(::CopyFileW(Wide(SourceDir() + "lang\\" + name).c_str(),
+                                    Wide(zip.Path() + "lang\\" + name).c_str(), FALSE));
+        const std::string programDir = zip.Path() + sub;
+        ::CreateDirectoryW(Wide(programDir).c_str(), nullptr);
+        ::CopyFileW(Wide(BinDir() + "bkfr.exe").c_str(), Wide(programDir + "bkfr.exe").c_str(), FALSE);
+        ::WritePrivateProfileStringA("Settings", "Language", "0", (programDir + "bkfr.ini").c_str());
+        Bkfr app(programDir + "bkfr.exe");
+        ASSERT_TRUE(app.WaitForWindow());
+        EXPECT_EQ(Read(SourceDir() + "lang\\german.ini", "free_main", "ExitBtn_Text"), app.ControlText(IDOK));
+        app.Command(ID_FILE_EXIT);
+        EXPECT_TRUE(app.WaitForExit());
+    }
+}

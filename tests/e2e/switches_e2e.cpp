@@ -9,12 +9,26 @@ using namespace e2e;
 
 namespace {
 
+const unsigned long long kMb = 1024;  // in kilobytes
+
 class Switches : public ::testing::Test {
 protected:
     void SetUp() override { ClearLanguageDir(); }
+
+    // 100 MB free, as Wine reports it; false where that cannot be set.
+    bool FreeMemoryIs100Mb()
+    {
+        if (!m_memory.Available())
+            return false;
+        m_memory.SetFreeKb(100 * kMb);
+        return true;
+    }
+
+private:
+    FakeMemory m_memory;
 };
 
-const unsigned long long kMb = 1024;  // in kilobytes
+const char kCannotFake[] = "the free memory cannot be set here (needs root and a private mount namespace)";
 
 // The program's main window, shown or not.
 HWND MainWindow(const Bkfr& app)
@@ -68,10 +82,8 @@ TEST_F(Switches, OptimizeEndsWithOneWhenMoreIsFreeThanARunWouldFree)
 
 TEST_F(Switches, OptimizeRunsOnceAndEndsWithZero)
 {
-    FakeMemory memory;
-    if (!memory.Available())
-        GTEST_SKIP() << "the free memory cannot be set here (needs root and a private mount namespace)";
-    memory.SetFreeKb(100 * kMb);
+    if (!FreeMemoryIs100Mb())
+        GTEST_SKIP() << kCannotFake;
     ProgramDir dir;
     dir.WriteIni("[Settings]\r\nMemToFree=150\r\nTriggerLevel=0\r\n");
     Bkfr app(dir, "-OPTIMIZE");
@@ -82,10 +94,8 @@ TEST_F(Switches, OptimizeRunsOnceAndEndsWithZero)
 
 TEST_F(Switches, OptimizeAsksTheRunningCopyToRunAndEndsAtOnce)
 {
-    FakeMemory memory;
-    if (!memory.Available())
-        GTEST_SKIP() << "the free memory cannot be set here (needs root and a private mount namespace)";
-    memory.SetFreeKb(100 * kMb);
+    if (!FreeMemoryIs100Mb())
+        GTEST_SKIP() << kCannotFake;
     ProgramDir dir;
     dir.WriteIni("[Settings]\r\nMemToFree=1200\r\nTriggerLevel=0\r\n");
     Bkfr running(dir);

@@ -100,4 +100,6 @@ TEST(MeterText, FilledWidthAndPercentage)
     EXPECT_EQ("42%", MeterPercentText(42, 100));
     EXPECT_EQ("100%", MeterPercentText(100, 100));
     EXPECT_EQ("33%", MeterPercentText(1, 3));
+    EXPECT_EQ("12%", MeterPercentText(1, 8));  // 12.5: a half goes to the even number
+    EXPECT_EQ("38%", MeterPercentText(3, 8));  // 37.5
 }

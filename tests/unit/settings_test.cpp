@@ -101,3 +101,19 @@ TEST(WindowPlacement, TheCaptionBarComesBackOntoTheWorkArea)
         EXPECT_EQ(c.at.y, at.y) << c.window.left << "," << c.window.top;
     }
 }
+
+TEST(SettingsFile, IntegersAreReadAsTheProfileFunctionsReadThem)
+{
+    const struct {
+        const char* text;  // null: no such key
+        std::int32_t value;
+    } cases[] = {
+        {nullptr, 77}, {"", 77},          {"-12", -12},       {"abc", 0},
+        {"12abc", 12}, {" 7", 7},         {"+5", 5},          {"4294967295", -1},
+        {"0", 0},      {"2147483648", -2147483647 - 1},     {"99999999999999", 276447231},
+    };
+    for (const auto& c : cases) {
+        const std::string text = c.text != nullptr ? c.text : "";
+        EXPECT_EQ(c.value, ProfileInt(c.text != nullptr ? &text : nullptr, 77)) << (c.text ? c.text : "(none)");
+    }
+}

@@ -16,11 +16,6 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-HICON Resource(int id)
-{
-    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
-
 HICON BigIcon(const CWnd& wnd)
 {
     return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_BIG, 0));
@@ -86,8 +81,8 @@ TEST_F(MainWindowTest, TriggerLevelZeroShowsTheAutoOffIcon)
     CMainDialog dlg;
     RunModal(dlg, [&] {
         EXPECT_EQ(0, dlg.m_settings.m_nTriggerLevel);
-        EXPECT_EQ(Resource(IDI_AUTOOFF), SmallIcon(dlg));
-        EXPECT_EQ(Resource(IDI_AUTOOFF), BigIcon(dlg));
+        EXPECT_EQ(dlg.m_autoOffIcon.Small(), SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_autoOffIcon.Large(), BigIcon(dlg));
     });
 }
 
@@ -116,7 +111,7 @@ TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
         EXPECT_EQ("Total Ram: " + std::to_string((ms.dwTotalPhys >> 20) + 1) + " Free",
                   Ungrouped(Text(dlg.m_hWnd, IDC_TOTALRAM_LINE)));
         EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_UPTIME_LINE).find("Windows elapsed time: "));
-        EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
         EXPECT_EQ(big, BigIcon(dlg));
         ::SetEvent(release);
         for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
@@ -156,5 +151,45 @@ TEST_F(MainWindowTest, AWindowSavedBeyondTheScreenOpensWithItsCaptionOnTheWorkAr
         EXPECT_LE(window.right, work.right);
         EXPECT_GE(window.top, work.top);
         EXPECT_LE(window.top + ::GetSystemMetrics(SM_CYCAPTION), work.bottom);
+    });
+}
+
+TEST_F(MainWindowTest, AMeterRepaintsWholeOnlyWhenItsPositionChanges)
+{
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        CMeterCtrl& meter = dlg.m_panel.m_meterCpu;
+        meter.SetPos(50);
+        ::UpdateWindow(meter.m_hWnd);
+        RECT dirty;
+        meter.SetPos(50);
+        EXPECT_FALSE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE)) << "the same position paints nothing";
+        meter.SetPos(51);
+        RECT client;
+        meter.GetClientRect(&client);
+        ASSERT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
+        EXPECT_TRUE(::EqualRect(&client, &dirty)) << "the text in the middle is painted again too";
+        ::UpdateWindow(meter.m_hWnd);
+        meter.SetPos(150);  // the control holds 100; the meter shows no bar
+        EXPECT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
+    });
+}
+
+TEST_F(MainWindowTest, TheMetersFollowTheSystemsColours)
+{
+    const int element = COLOR_BTNFACE;
+    const COLORREF saved = ::GetSysColor(element);
+    const COLORREF changed = RGB(1, 2, 3);
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        // Windows tells top-level windows only; the main window hands it on.
+        ::SetSysColors(1, &element, &changed);
+        PumpMessages();
+        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(changed, dlg.m_panel.m_meterFreeRam.m_clrBkgnd);
+        EXPECT_EQ(changed, dlg.m_panel.m_meterPageFile.m_clrBkgnd);
+        ::SetSysColors(1, &element, &saved);
+        PumpMessages();
+        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
     });
 }

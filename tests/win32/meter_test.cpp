@@ -146,24 +146,31 @@ TEST(MeterPaint, OnlyTheClipBoxIsCopied)
     EXPECT_EQ(whole.At(60), canvas.At(60));
 }
 
-TEST(MeterPaint, APaintLeavesNoGdiObjectBehind)
+TEST(MeterPaint, TheGradientBitmapIsBuiltOncePerSizeAndFreedWithTheMeter)
 {
-    // The objects a paint makes are not reachable from outside; the ones
-    // a memory context holds are, and each must be gone with it.
-    HBITMAP bitmap = nullptr;
-    HDC dc = nullptr;
+    HBITMAP first = nullptr;
+    HBITMAP second = nullptr;
     {
-        MemoryCanvas canvas;
-        bitmap = canvas.Bitmap();
-        dc = canvas.m_hDC;
-        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(bitmap));
-        ASSERT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(dc));
         CMeterCtrl meter;
-        CpuLikeMeter(meter, 60).m_bShowPercent = 1;
+        CpuLikeMeter(meter, 60);
+        MemoryCanvas canvas(300);
         meter.PaintMeter(&canvas, kClient);
+        first = meter.GradientBitmap();
+        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(first));
+        meter.m_nPos = 20;
+        meter.PaintMeter(&canvas, kClient);
+        EXPECT_EQ(first, meter.GradientBitmap()) << "a new position reuses the gradient";
+
+        const RECT wider = {0, 0, 300, kHeight};
+        meter.PaintMeter(&canvas, wider);
+        second = meter.GradientBitmap();
+        EXPECT_NE(first, second);
+        EXPECT_EQ(0u, ::GetObjectType(first)) << "the gradient of the old size is freed";
+        // Painted from the new gradient: the last pixel of the bar of 20 %.
+        EXPECT_EQ(0, GetBValue(canvas.At(59)));
+        EXPECT_EQ(255, GetRValue(canvas.At(59)) + GetGValue(canvas.At(59)));
     }
-    EXPECT_EQ(0u, ::GetObjectType(bitmap));
-    EXPECT_EQ(0u, ::GetObjectType(dc));
+    EXPECT_EQ(0u, ::GetObjectType(second)) << "and the last one with the meter";
 }
 
 namespace {

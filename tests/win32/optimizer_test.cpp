@@ -68,7 +68,7 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
         dlg.OnOptimize();
         ASSERT_TRUE(dlg.m_optimizer.IsRunning());
         EXPECT_FALSE(dlg.m_btnOptimize.IsWindowEnabled());
-        EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
 
         // A second start while the run is active changes nothing.
         dlg.m_settings.m_nMemToFree = 0;
@@ -78,7 +78,7 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
         EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
         EXPECT_EQ("Brisklet Free", Title(dlg));
         // The icon waits for the next refresh.
-        EXPECT_EQ(dlg.m_hIconBusy, SmallIcon(dlg));
+        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
         CMemoryStatus ms;
         ms.Refresh();
         dlg.RefreshStatistics(ms);

@@ -1,6 +1,8 @@
 add_executable(win32_tests
     tests/win32/Support.cpp
+    tests/win32/icons_test.cpp
     tests/win32/language_test.cpp
+    tests/win32/layout_test.cpp
     tests/win32/main_window_test.cpp
     tests/win32/meter_test.cpp
     tests/win32/optimizer_test.cpp

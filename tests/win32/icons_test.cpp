@@ -1,0 +1,158 @@
+// The icons: every image of every icon resource, the sizes the main window
+// shows them at, the 16-colour images older systems get, and that none
+// outlives the window.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "resources/resource.h"
+#include "tests/win32/Support.h"
+#include "ui/Icons.h"
+
+using namespace win32test;
+
+namespace {
+
+using IconsTest = MainWindowFixture;
+
+typedef std::pair<int, int> Size;
+
+const int kIconIds[] = {IDI_APP, IDI_BUSY, IDI_RED, IDI_YELLOW, IDI_GREEN, IDI_AUTOOFF};
+
+// The colour bitmap of an icon; (0, 0) when the handle is no icon.
+Size IconSize(HICON icon)
+{
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info))
+        return Size(0, 0);
+    BITMAP bitmap{};
+    ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return Size(bitmap.bmWidth, bitmap.bmHeight);
+}
+
+// The pixels of an icon's colour bitmap as 0x00RRGGBB.
+std::vector<DWORD> IconPixels(HICON icon)
+{
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info))
+        return {};
+    BITMAP bitmap{};
+    ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = bitmap.bmWidth;
+    format.bmiHeader.biHeight = bitmap.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+    HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, info.hbmColor, 0, bitmap.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    for (DWORD& pixel : pixels)
+        pixel &= 0x00FFFFFF;
+    return pixels;
+}
+
+const BYTE* Resource(int id, LPCSTR type, DWORD* size)
+{
+    HMODULE module = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), type);
+    *size = found != nullptr ? ::SizeofResource(module, found) : 0;
+    return found != nullptr ? static_cast<const BYTE*>(::LockResource(::LoadResource(module, found))) : nullptr;
+}
+
+WORD Word(const BYTE* at)
+{
+    WORD value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+}  // namespace
+
+TEST(IconResources, EachHoldsSevenTrueColourSizesAndTwoSixteenColourOnes)
+{
+    // (width, bits per pixel)
+    const std::set<Size> expected = {{16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32},
+                                     {48, 32}, {64, 32}, {16, 4},  {32, 4}};
+    for (int id : kIconIds) {
+        DWORD size = 0;
+        const BYTE* group = Resource(id, RT_GROUP_ICON, &size);
+        ASSERT_NE(nullptr, group) << id;
+        std::set<Size> found;
+        // A header of three words, then 14 bytes an image: width, height,
+        // colours, reserved, planes, bits per pixel, bytes, identifier.
+        for (WORD i = 0; i < Word(group + 4) && 6u + 14u * (i + 1u) <= size; ++i) {
+            const BYTE* entry = group + 6 + 14 * i;
+            DWORD imageSize = 0;
+            const BYTE* image = Resource(Word(entry + 12), RT_ICON, &imageSize);
+            // Only an image that reads back at its width counts.
+            HICON icon = image == nullptr ? nullptr
+                                          : ::CreateIconFromResourceEx(const_cast<BYTE*>(image), imageSize, TRUE,
+                                                                       0x00030000, 0, 0, LR_DEFAULTCOLOR);
+            if (IconSize(icon) == Size(entry[0], entry[1]))
+                found.insert(Size(entry[0], Word(entry + 6)));
+            if (icon != nullptr)
+                ::DestroyIcon(icon);
+        }
+        EXPECT_EQ(expected, found) << id;
+    }
+}
+
+TEST_F(IconsTest, TheWindowShowsItsIconsAtTheSystemsLargeAndSmallSizes)
+{
+    const Size large(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    const Size small(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+    CMainDialog dlg;
+    RunModal(dlg, [&] {
+        // Large and small window icon, and the busy icon that stands in
+        // for the small one during a run.
+        const std::vector<Size> shown = {IconSize(dlg.GetIcon(TRUE)), IconSize(dlg.GetIcon(FALSE)),
+                                         IconSize(dlg.MakeOptimizeRequest().hBusyIcon)};
+        EXPECT_EQ((std::vector<Size>{large, small, small}), shown);
+    });
+}
+
+TEST_F(IconsTest, NoIconOutlivesTheWindow)
+{
+    HICON shown[3] = {};
+    {
+        CMainDialog dlg;
+        RunModal(dlg, [&] {
+            shown[0] = dlg.GetIcon(TRUE);
+            shown[1] = dlg.GetIcon(FALSE);
+            shown[2] = dlg.MakeOptimizeRequest().hBusyIcon;
+        });
+    }
+    for (HICON icon : shown)
+        EXPECT_EQ(Size(0, 0), IconSize(icon));
+}
+
+TEST(IconResources, WhereTrueColourCannotBeReadEachIconHasItsSixteenColourImage)
+{
+    // The standard 16-colour palette.
+    const std::set<DWORD> vga = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    for (int id : kIconIds) {
+        for (int width : {16, 32}) {
+            HICON icon = LoadPaletteIconAt(::GetModuleHandleA(nullptr), id, width, width);
+            EXPECT_EQ(Size(width, width), IconSize(icon)) << id;
+            std::set<DWORD> colours;
+            for (DWORD pixel : IconPixels(icon))
+                if (vga.count(pixel) == 0)
+                    colours.insert(pixel);
+            EXPECT_TRUE(colours.empty()) << id << " " << width << ": " << colours.size() << " colours off the palette";
+            if (icon != nullptr)
+                ::DestroyIcon(icon);
+        }
+    }
+}
