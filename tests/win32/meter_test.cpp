@@ -146,31 +146,39 @@ TEST(MeterPaint, OnlyTheClipBoxIsCopied)
     EXPECT_EQ(whole.At(60), canvas.At(60));
 }
 
-TEST(MeterPaint, TheGradientBitmapIsBuiltOncePerSizeAndFreedWithTheMeter)
+// The gradient is kept between paints: a meter of a new size or new
+// colours must paint as a meter that never painted before.
+TEST(MeterPaint, AResizedOrRecolouredMeterPaintsAsANewOne)
 {
-    HBITMAP first = nullptr;
-    HBITMAP second = nullptr;
-    {
+    const int wider = 300;
+    const struct {
+        const char* change;
+        int width;
+        COLORREF start;
+    } cases[] = {
+        {"wider", wider, RGB(0, 255, 0)},
+        {"new colours", kWidth, RGB(0, 0, 255)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
         CMeterCtrl meter;
-        CpuLikeMeter(meter, 60);
-        MemoryCanvas canvas(300);
-        meter.PaintMeter(&canvas, kClient);
-        first = meter.GradientBitmap();
-        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(first));
-        meter.m_nPos = 20;
-        meter.PaintMeter(&canvas, kClient);
-        EXPECT_EQ(first, meter.GradientBitmap()) << "a new position reuses the gradient";
+        CpuLikeMeter(meter, 100);
+        MemoryCanvas before(wider);
+        meter.DrawGradient(&before, kClient, kWidth);
 
-        const RECT wider = {0, 0, 300, kHeight};
-        meter.PaintMeter(&canvas, wider);
-        second = meter.GradientBitmap();
-        EXPECT_NE(first, second);
-        EXPECT_EQ(0u, ::GetObjectType(first)) << "the gradient of the old size is freed";
-        // Painted from the new gradient: the last pixel of the bar of 20 %.
-        EXPECT_EQ(0, GetBValue(canvas.At(59)));
-        EXPECT_EQ(255, GetRValue(canvas.At(59)) + GetGValue(canvas.At(59)));
+        meter.m_clrStart = c.start;
+        const RECT client = {0, 0, c.width, kHeight};
+        MemoryCanvas after(wider);
+        meter.DrawGradient(&after, client, c.width);
+
+        CMeterCtrl fresh;
+        CpuLikeMeter(fresh, 100);
+        fresh.m_clrStart = c.start;
+        MemoryCanvas expected(wider);
+        fresh.DrawGradient(&expected, client, c.width);
+        for (int x = 0; x < wider; ++x)
+            ASSERT_EQ(expected.At(x), after.At(x)) << "x " << x;
     }
-    EXPECT_EQ(0u, ::GetObjectType(second)) << "and the last one with the meter";
 }
 
 namespace {
