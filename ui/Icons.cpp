@@ -29,10 +29,23 @@ const DWORD kGroupEntryBytes = 14;
 
 }  // namespace
 
-CIconPair::CIconPair(HINSTANCE instance, int id)
-    : m_hLarge(LoadIconAt(instance, id, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON))),
-      m_hSmall(LoadIconAt(instance, id, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)))
+HICON CIconPair::Large() const
 {
+    return Load(m_hLarge, m_bLargeTried, SM_CXICON, SM_CYICON);
+}
+
+HICON CIconPair::Small() const
+{
+    return Load(m_hSmall, m_bSmallTried, SM_CXSMICON, SM_CYSMICON);
+}
+
+HICON CIconPair::Load(HICON& icon, bool& tried, int cxMetric, int cyMetric) const
+{
+    if (!tried) {
+        tried = true;
+        icon = LoadIconAt(m_instance, m_id, ::GetSystemMetrics(cxMetric), ::GetSystemMetrics(cyMetric));
+    }
+    return icon;
 }
 
 CIconPair::~CIconPair()

@@ -6,20 +6,28 @@
 #include <windows.h>
 
 // One icon resource at the large and the small size, owned: the icons are
-// destroyed with the object.
+// destroyed with the object. Each size is loaded the first time it is asked
+// for, so that a start decodes only the images it shows.
 class CIconPair {
 public:
-    CIconPair(HINSTANCE instance, int id);
+    CIconPair(HINSTANCE instance, int id) : m_instance(instance), m_id(id) {}
     ~CIconPair();
     CIconPair(const CIconPair&) = delete;
     CIconPair& operator=(const CIconPair&) = delete;
 
-    HICON Large() const { return m_hLarge; }
-    HICON Small() const { return m_hSmall; }
+    HICON Large() const;
+    HICON Small() const;
 
 private:
-    HICON m_hLarge;
-    HICON m_hSmall;
+    HICON Load(HICON& icon, bool& tried, int cxMetric, int cyMetric) const;
+
+    HINSTANCE m_instance;
+    int m_id;
+    // Once tried, a size that failed to load is not tried at every tick.
+    mutable HICON m_hLarge = nullptr;
+    mutable HICON m_hSmall = nullptr;
+    mutable bool m_bLargeTried = false;
+    mutable bool m_bSmallTried = false;
 };
 
 // Icon resource `id` at cx by cy pixels, or null; the caller destroys it.
