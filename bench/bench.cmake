@@ -14,8 +14,8 @@ target_compile_definitions(floor_dlls PRIVATE FLOOR_SAME_DLLS)
 target_link_libraries(floor_dlls PRIVATE comctl32 advapi32 msimg32)
 
 # The floors once more with their start-up stage marks (framework/Stages.h).
-add_executable(floor_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp framework/Stages.cpp)
-add_executable(floor_dlls_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc framework/Stages.cpp)
+add_executable(floor_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/Stages.cpp)
+add_executable(floor_dlls_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc bench/Stages.cpp)
 target_include_directories(floor_dlls_stages PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_compile_definitions(floor_dlls_stages PRIVATE FLOOR_SAME_DLLS)
 target_link_libraries(floor_dlls_stages PRIVATE comctl32 advapi32 msimg32)
@@ -33,7 +33,7 @@ endforeach()
 # libraries too, so every source of bkfr, bkfr_app and framework is built
 # once more with BKFR_BENCH_STAGES, taken from those targets so that the
 # two never part; their other libraries are linked as they are.
-set(STAGES_SOURCES framework/Stages.cpp)
+set(STAGES_SOURCES bench/Stages.cpp)
 set(STAGES_LIBRARIES)
 foreach(target bkfr bkfr_app framework)
     get_target_property(sources ${target} SOURCES)

@@ -1,4 +1,4 @@
-// Start-up stage marks of the benchmark build (see Stages.h); compiled only
+// Start-up stage marks of the benchmark build (framework/Stages.h); compiled only
 // into the bench targets, never into the shipped programs.
 //
 // Each mark is "name microseconds-since-process-creation", one line, the
