@@ -50,7 +50,8 @@ void CMeterCtrl::OnSysColorChange()
 
 void CMeterCtrl::OnDisplayChange()
 {
-    // A bitmap of the old display's format.
+    // Painted again on the new display; the gradient, 32-bit pixels
+    // whatever the display's format, is built again with it.
     m_gradient.reset();
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }

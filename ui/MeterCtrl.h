@@ -27,7 +27,6 @@ public:
     void OnSysColorChange();
     void OnDisplayChange();
 
-
     int m_nLower = 0;
     int m_nUpper = 100;
     int m_nPos = 0;
