@@ -420,11 +420,18 @@ void CMainDialog::OnSysCommand(UINT nID, LPARAM)
     Default();
 }
 
-void CMainDialog::OnSize(UINT, int, int)
+void CMainDialog::OnSize(UINT nType, int, int)
 {
     Default();
-    if (m_tray.IsPresent())
-        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
+    if (!m_tray.IsPresent())
+        return;
+    // Minimized into the tray, the window is held there until the icon brings
+    // it back: a restore from elsewhere (Wine restores the owner of a dialog
+    // that closes; a second start restores the running copy) would show it
+    // for a moment before this hides it again.
+    if (nType == SIZE_MINIMIZED)
+        m_bHeldInTray = true;
+    SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
 }
 
 void CMainDialog::OnPaint()

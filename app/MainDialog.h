@@ -100,7 +100,7 @@ private:
     const CIconPair& LevelIcons(LevelIcon level) const;
 
     bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
-    bool m_bHeldInTray = false;     // started in the tray and not yet brought back
+    bool m_bHeldInTray = false;     // hidden in the tray and not yet brought back
 
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;
