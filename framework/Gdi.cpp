@@ -19,12 +19,25 @@ CPaintDC::~CPaintDC()
     ::EndPaint(m_hWnd, &m_ps);
 }
 
-CMemDC::CMemDC(HDC target, int width, int height) : m_width(width), m_height(height)
+CMemDC::CMemDC(HDC target, int width, int height, Format format) : m_width(width), m_height(height)
 {
     m_hDC = ::CreateCompatibleDC(target);
     if (m_hDC == nullptr)
         return;
-    m_bitmap.Reset(::CreateCompatibleBitmap(target, width, height));
+    if (format == Format::Pixels) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        m_bitmap.Reset(::CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        m_pPixels = m_bitmap.Get() != nullptr ? static_cast<std::uint32_t*>(bits) : nullptr;
+    } else {
+        m_bitmap.Reset(::CreateCompatibleBitmap(target, width, height));
+    }
     if (m_bitmap.Get() != nullptr)
         m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.Get());
 }

@@ -2,6 +2,8 @@
 // by one of these and deleted with it.
 #pragma once
 
+#include <cstdint>
+
 #include <windows.h>
 
 class CWnd;
@@ -68,20 +70,28 @@ private:
 
 // A memory device context compatible with `target`, holding a bitmap of
 // the given size: drawing goes to the bitmap until it is copied somewhere.
+// With Format::Pixels the bitmap is 32-bit, top-down, and its pixels
+// (0x00RRGGBB, a row of Width() after another) may also be written directly
+// through Pixels(), which is much cheaper than many small drawing calls.
 // Check IsValid: the system may refuse the bitmap when memory is short.
 class CMemDC : public CDC {
 public:
-    CMemDC(HDC target, int width, int height);
+    enum class Format { Compatible, Pixels };
+
+    CMemDC(HDC target, int width, int height, Format format = Format::Compatible);
     ~CMemDC() override;
 
     bool IsValid() const { return m_hDC != nullptr && m_bitmap.Get() != nullptr; }
     HBITMAP Bitmap() const { return m_bitmap.Get(); }
+    // Null unless made with Format::Pixels.
+    std::uint32_t* Pixels() const { return m_pPixels; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
 private:
     CGdiObject<HBITMAP> m_bitmap;
     HGDIOBJ m_hOldBitmap = nullptr;
+    std::uint32_t* m_pPixels = nullptr;
     int m_width;
     int m_height;
 };

@@ -1,7 +1,7 @@
 #include "MeterCtrl.h"
 
 #include <algorithm>
-#include <new>
+#include <cstdint>
 #include <string>
 
 #include "framework/Text.h"
@@ -50,8 +50,7 @@ void CMeterCtrl::OnSysColorChange()
 
 void CMeterCtrl::OnDisplayChange()
 {
-    // Painted again on the new display; the gradient, 32-bit pixels
-    // whatever the display's format, is built again with it.
+    // Painted again on the new display, from a gradient built again for it.
     m_gradient.reset();
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
@@ -83,55 +82,44 @@ void CMeterCtrl::DrawGradient(CDC* pDC, const RECT& rect, int nFilledWidth)
     // The bar runs to the first band edge past the filled width.
     const GradientPlan plan = PlanGradient(m_clrStart, m_clrEnd, rect.right, nFilledWidth);
     const int barRight = plan.backgroundLeft < 0 ? rect.right : plan.backgroundLeft;
-    if (BuildGradient(rect.right, rect.bottom)) {
-        // Every row is the same, so a bottom-up bitmap reads as it is kept.
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = m_gradientWidth;
-        info.bmiHeader.biHeight = m_gradientHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        ::SetDIBitsToDevice(pDC->m_hDC, 0, 0, static_cast<DWORD>(barRight), static_cast<DWORD>(rect.bottom), 0, 0, 0,
-                            static_cast<UINT>(rect.bottom), m_gradient.get(), &info, DIB_RGB_COLORS);
-    } else {
+    const CMemDC* gradient = Gradient(pDC->m_hDC, rect.right, rect.bottom);
+    if (gradient != nullptr)
+        ::BitBlt(pDC->m_hDC, 0, 0, barRight, rect.bottom, gradient->m_hDC, 0, 0, SRCCOPY);
+    else
         PaintBands(*pDC, rect.right, rect.bottom, barRight);
-    }
     if (barRight < rect.right) {
         const RECT rest = {barRight, 0, rect.right, rect.bottom};
         pDC->FillSolidRect(rest, m_clrBkgnd);
     }
 }
 
-bool CMeterCtrl::BuildGradient(int width, int height)
+const CMemDC* CMeterCtrl::Gradient(HDC target, int width, int height)
 {
-    if (m_gradient != nullptr && m_gradientWidth == width && m_gradientHeight == height &&
+    if (m_gradient != nullptr && m_gradient->Width() == width && m_gradient->Height() == height &&
         m_gradientStart == m_clrStart && m_gradientEnd == m_clrEnd)
-        return true;
+        return m_gradient.get();
     m_gradient.reset();
     if (width <= 0 || height <= 0)
-        return false;
-    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        return nullptr;
+    std::unique_ptr<CMemDC> gradient(new CMemDC(target, width, height, CMemDC::Format::Pixels));
+    std::uint32_t* const row = gradient->Pixels();
+    if (!gradient->IsValid() || row == nullptr)
+        return nullptr;
     // Black where no band reaches, as a new bitmap is.
-    std::unique_ptr<std::uint32_t[]> gradient(new (std::nothrow) std::uint32_t[pixels]());
-    if (gradient == nullptr)
-        return false;
-    std::uint32_t* const row = gradient.get();
+    std::fill(row, row + width, 0u);
     for (const GradientBand& band : PlanGradient(m_clrStart, m_clrEnd, width, width).bands) {
         // A bitmap's pixel holds blue in its low byte, a COLORREF red.
         const std::uint32_t pixel = static_cast<std::uint32_t>(GetRValue(band.colour)) << 16 |
                                     static_cast<std::uint32_t>(GetGValue(band.colour)) << 8 | GetBValue(band.colour);
-        for (int x = band.left; x < band.right && x < width; ++x)
-            row[x] = pixel;
+        std::fill(row + std::min(band.left, width), row + std::min(band.right, width), pixel);
     }
+    // Every row is the first one again.
     for (int y = 1; y < height; ++y)
         std::copy(row, row + width, row + static_cast<std::size_t>(y) * static_cast<std::size_t>(width));
     m_gradient = std::move(gradient);
-    m_gradientWidth = width;
-    m_gradientHeight = height;
     m_gradientStart = m_clrStart;
     m_gradientEnd = m_clrEnd;
-    return true;
+    return m_gradient.get();
 }
 
 void CMeterCtrl::PaintBands(const CDC& dc, int width, int height, int right) const

@@ -1,7 +1,6 @@
 // The gradient percentage meter on the main window's progress bars.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "framework/Afx.h"
@@ -27,6 +26,10 @@ public:
     void OnSysColorChange();
     void OnDisplayChange();
 
+    // The full-width gradient a paint copies from; null until the first
+    // paint.
+    HBITMAP GradientBitmap() const { return m_gradient != nullptr ? m_gradient->Bitmap() : nullptr; }
+
     int m_nLower = 0;
     int m_nUpper = 100;
     int m_nPos = 0;
@@ -40,17 +43,15 @@ protected:
     const CMessageMap* GetMessageMap() const override;
 
 private:
-    // The gradient over the whole width as 32-bit pixels, built once for a
-    // size and colour pair: a paint is then one copy of its filled part to
-    // the screen. Written in memory rather than drawn band by band into a
-    // bitmap, which costs the start-up some milliseconds a meter; no
-    // device context or GDI object is held. False when memory is short.
-    bool BuildGradient(int width, int height);
+    // The gradient over the whole width, built once for a size and colour
+    // pair: a paint is then a copy of its filled part. Its pixels are
+    // written directly rather than drawn band by band, which under Wine
+    // cost the start-up about a millisecond a meter. Null when the system
+    // gives no bitmap.
+    const CMemDC* Gradient(HDC target, int width, int height);
     void PaintBands(const CDC& dc, int width, int height, int right) const;
 
-    std::unique_ptr<std::uint32_t[]> m_gradient;
-    int m_gradientWidth = 0;
-    int m_gradientHeight = 0;
+    std::unique_ptr<CMemDC> m_gradient;
     COLORREF m_gradientStart = 0;
     COLORREF m_gradientEnd = 0;
 };

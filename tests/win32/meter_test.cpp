@@ -146,6 +146,30 @@ TEST(MeterPaint, OnlyTheClipBoxIsCopied)
     EXPECT_EQ(whole.At(60), canvas.At(60));
 }
 
+TEST(MeterPaint, TheGradientBitmapIsBuiltOncePerSizeAndFreedWithTheMeter)
+{
+    HBITMAP first = nullptr;
+    HBITMAP second = nullptr;
+    {
+        CMeterCtrl meter;
+        CpuLikeMeter(meter, 60);
+        MemoryCanvas canvas(300);
+        meter.PaintMeter(&canvas, kClient);
+        first = meter.GradientBitmap();
+        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(first));
+        meter.m_nPos = 20;
+        meter.PaintMeter(&canvas, kClient);
+        EXPECT_EQ(first, meter.GradientBitmap()) << "a new position reuses the gradient";
+
+        const RECT wider = {0, 0, 300, kHeight};
+        meter.PaintMeter(&canvas, wider);
+        second = meter.GradientBitmap();
+        EXPECT_NE(first, second);
+        EXPECT_EQ(0u, ::GetObjectType(first)) << "the gradient of the old size is freed";
+    }
+    EXPECT_EQ(0u, ::GetObjectType(second)) << "and the last one with the meter";
+}
+
 // The gradient is kept between paints: a meter of a new size or new
 // colours must paint as a meter that never painted before.
 TEST(MeterPaint, AResizedOrRecolouredMeterPaintsAsANewOne)
