@@ -10,9 +10,9 @@ compressed: pixel art with gradients packs into a fraction of a bitmap), and
 (lines that start with '#' are comments):
 
     include FILE            the lines of FILE (beside this one), here
-    colour NAME SPEC [SPEC [BANDS]]
+    colour NAME HEX [HEX [BANDS]]
                             a colour, or a gradient from the top of a shape
-                            to its bottom (in BANDS even bands if given); SPEC
+                            to its bottom (in BANDS even bands if given); HEX
                             is #RRGGBB or #RRGGBBAA
     key C NAME              in grids, the character C stands for colour NAME
     size N                  the commands below draw the N-pixel image, on top
@@ -100,13 +100,13 @@ class Icon:
         self.vga = {}  # size -> rows
 
 
-def parse_colour(spec, where):
-    if len(spec) not in (7, 9) or spec[0] != "#":
-        raise SourceError("%s: colour %r is not #RRGGBB or #RRGGBBAA" % (where, spec))
+def parse_colour(text, where):
+    if len(text) not in (7, 9) or text[0] != "#":
+        raise SourceError("%s: colour %r is not #RRGGBB or #RRGGBBAA" % (where, text))
     try:
-        value = [int(spec[i:i + 2], 16) / 255.0 for i in range(1, len(spec), 2)]
+        value = [int(text[i:i + 2], 16) / 255.0 for i in range(1, len(text), 2)]
     except ValueError:
-        raise SourceError("%s: colour %r is not hexadecimal" % (where, spec))
+        raise SourceError("%s: colour %r is not hexadecimal" % (where, text))
     return tuple(value + [1.0] * (4 - len(value)))
 
 
@@ -166,12 +166,12 @@ def parse(path, icon=None, seen=()):
         if command == "include" and len(args) == 1:
             parse(os.path.join(os.path.dirname(path), args[0]), icon, seen + (path,))
         elif command == "colour" and len(args) in (2, 3):
-            icon.colours[args[0]] = Colour([parse_colour(spec, where) for spec in args[1:]])
+            icon.colours[args[0]] = Colour([parse_colour(text, where) for text in args[1:]])
         elif command == "colour" and len(args) == 4:
             bands = whole(args[3], where)
             if bands < 2:
                 raise SourceError("%s: a gradient has at least 2 bands" % where)
-            icon.colours[args[0]] = Colour([parse_colour(spec, where) for spec in args[1:3]], bands)
+            icon.colours[args[0]] = Colour([parse_colour(text, where) for text in args[1:3]], bands)
         elif command == "key" and len(args) == 2 and len(args[0]) == 1 and args[0] not in ".#":
             icon.keys[args[0]] = args[1]
         elif command == "size" and len(args) == 1:
