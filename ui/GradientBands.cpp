@@ -87,11 +87,7 @@ int FilledWidth(int pos, int upper, int width)
 std::string MeterPercentText(int pos, int upper)
 {
     // As "%.0f%%" writes it: to the nearest whole number, a half to the
-    // even one.
+    // even one (the default rounding).
     const double value = upper != 0 ? pos * 100.0 / upper : 0.0;
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return std::to_string(static_cast<long long>(whole)) + "%";
+    return std::to_string(static_cast<long long>(std::nearbyint(value))) + "%";
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/MainDialog.h"
+#include "framework/Gdi.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
 #include "resources/resource.h"
@@ -27,12 +28,12 @@ using Layout = MainWindowFixture;
 int Overflow(HWND control, const std::string& text, int reserved)
 {
     HDC dc = ::GetDC(control);
-    HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = ::SelectObject(dc, font);
     const std::wstring wide = Widen(text);
     SIZE size{};
-    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    ::SelectObject(dc, old);
+    {
+        const CSelectObject font(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    }
     ::ReleaseDC(control, dc);
     RECT client;
     ::GetClientRect(control, &client);
