@@ -16,6 +16,11 @@ namespace {
 // One copy a user session: the second copy finds this name taken.
 const wchar_t kInstanceMutex[] = L"Local\\Brisklet Free main window";
 
+// Shown before any language is loaded, like the other early boxes.
+const char kNoAnswer[] = "Brisklet Free seems to be running already, but it does not answer.";
+// The exit code of a start that found another copy but not its window.
+const int kExitNoAnswer = 1;
+
 bool HasControl(HWND dialog, int id, const wchar_t* className)
 {
     HWND control = ::GetDlgItem(dialog, id);
@@ -53,11 +58,8 @@ HWND FindRunningCopy()
     return nullptr;
 }
 
-void ActivateRunningCopy()
+void ActivateRunningCopy(HWND running)
 {
-    HWND running = FindRunningCopy();
-    if (running == nullptr)
-        return;
     if (::IsIconic(running)) {
         ::ShowWindow(running, SW_SHOW);
         ::ShowWindow(running, SW_RESTORE);
@@ -65,11 +67,14 @@ void ActivateRunningCopy()
     ::SetForegroundWindow(running);
 }
 
+// Whether the one-copy name is held: by a copy, or by anything this
+// process may not open (another kind of object under that name, or the
+// mutex of an elevated copy).
 bool CopyRunning()
 {
     HANDLE instance = ::OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutex);
     if (instance == nullptr)
-        return false;
+        return ::GetLastError() != ERROR_FILE_NOT_FOUND;
     ::CloseHandle(instance);
     return true;
 }
@@ -93,10 +98,10 @@ int OptimizeOnce()
     store.SetPath(SettingsFilePath(ProgramDirectory()));
     const SettingsValues settings = store.LoadSettings(ms.dwTotalPhys);
     WorkerParams params;
-    params.nTargetBytes = TargetBytes<SIZE_T>(settings.m_nMemToFree);
-    params.bIncremental = settings.m_bUseIncrementalRelease;
-    if (!ShouldStartOptimize(ms.dwAvailPhys, params.nTargetBytes))
+    if (!ShouldStartOptimize(ms.dwAvailPhys, TargetBytes<SIZE_T>(settings.m_nMemToFree)))
         return kExitNotNeeded;
+    params.nTargetBytes = CappedTargetBytes(settings.m_nMemToFree, ms.dwTotalPhys, ms.dwAvailPageFile);
+    params.bIncremental = settings.m_bUseIncrementalRelease;
     try {
         return RunOptimization(params, ms.dwAvailPhys) > 0 ? kExitOptimized : kExitCouldNotRun;
     } catch (...) {
@@ -110,7 +115,7 @@ BOOL CMainApp::InitInstance()
 {
     const StartMode mode = ParseCommandLine(Narrow(::GetCommandLineW()));
     if (mode == StartMode::Invalid) {
-        ::MessageBoxW(nullptr, Widen(kSwitchesHelp).c_str(), Widen(kProductName).c_str(), MB_OK | MB_ICONINFORMATION);
+        ::MessageBoxW(nullptr, Widen(kSwitchesHelp).c_str(), Widen(kProductName).c_str(), MB_OK | MB_ICONEXCLAMATION);
         m_nExitCode = kExitCouldNotRun;
         return FALSE;
     }
@@ -121,11 +126,20 @@ BOOL CMainApp::InitInstance()
     }
 
     // Kept for the life of the process; the system closes it at the end.
+    // A name already taken, or one this process cannot take (held by
+    // another kind of object, or refused), both mean another copy.
     HANDLE instance = ::CreateMutexW(nullptr, FALSE, kInstanceMutex);
-    if (instance != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        // A start in the tray leaves the running copy as it is.
-        if (mode == StartMode::Normal)
-            ActivateRunningCopy();
+    if (instance == nullptr || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        HWND running = FindRunningCopy();
+        if (running == nullptr) {
+            // A start in the tray (at logon) says nothing.
+            if (mode == StartMode::Normal)
+                ::MessageBoxW(nullptr, Widen(kNoAnswer).c_str(), Widen(kProductName).c_str(), MB_OK | MB_ICONEXCLAMATION);
+            m_nExitCode = kExitNoAnswer;
+        } else if (mode == StartMode::Normal) {
+            // A start in the tray leaves the running copy as it is.
+            ActivateRunningCopy(running);
+        }
         return FALSE;
     }
 

@@ -183,7 +183,7 @@ void CMainDialog::OnApplyChanges()
     }
     // A text of the language file is never a format: the path follows it.
     const std::string path = m_store.Path().empty() ? std::string("bkfr.ini") : m_store.Path();
-    MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONERROR);
+    MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 const CIconPair& CMainDialog::LevelIcons(LevelIcon level) const
@@ -210,7 +210,7 @@ void CMainDialog::OnTimer(UINT_PTR)
     CMemoryStatus ms;
     ms.Refresh();
     if (TriggerReached(m_settings.m_nTriggerLevel, ms.dwAvailPhys))
-        StartOptimize(ms.dwAvailPhys);
+        StartOptimize(ms);
     RefreshStatistics(ms);
     SetTimer(kRefreshTimer, kRefreshMs);
     Default();
@@ -248,21 +248,23 @@ OptimizeRequest CMainDialog::MakeOptimizeRequest()
                            GetText(TextKey::OptimizingRam)};
 }
 
-void CMainDialog::StartOptimize(SIZE_T availPhys)
+void CMainDialog::StartOptimize(const CMemoryStatus& ms)
 {
-    m_optimizer.StartOptimize(MakeOptimizeRequest(), availPhys);
+    m_optimizer.StartOptimize(MakeOptimizeRequest(), ms);
 }
 
 void CMainDialog::OnOptimize()
 {
     CMemoryStatus ms;
-    StartOptimize(ms.Refresh());
+    ms.Refresh();
+    StartOptimize(ms);
 }
 
 LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
 {
     CMemoryStatus ms;
-    switch (m_optimizer.StartOptimize(MakeOptimizeRequest(), ms.Refresh())) {
+    ms.Refresh();
+    switch (m_optimizer.StartOptimize(MakeOptimizeRequest(), ms)) {
     case OptimizeStart::Started:
         return kExitOptimized;
     case OptimizeStart::NotNeeded:

@@ -33,8 +33,8 @@ public:
     bool SaveSettings();
     // Shows `ms` on the panel; picks the level icon and the tray tip.
     void RefreshStatistics(const CMemoryStatus& ms);
-    // Starts a run with the current settings; availPhys is the free memory.
-    void StartOptimize(SIZE_T availPhys);
+    // Starts a run with the current settings and the reading `ms`.
+    void StartOptimize(const CMemoryStatus& ms);
     // What a run started now is given.
     OptimizeRequest MakeOptimizeRequest();
     bool AddTrayIcon(const CMemoryStatus& ms);

@@ -48,23 +48,42 @@ bool CSettingsStore::SaveSettings(const SettingsValues& values) const
         return false;  // still held, or no file at all (a folder in its place)
     const std::wstring ini = Widen(m_strIniPath);
     bool written = true;
-    auto write = [&](const wchar_t* key, int value, int loaded, const std::string& text) {
+    // What was written, to be read back: a full disk can take a write that
+    // the system reports done.
+    std::vector<std::pair<const char*, std::string>> texts;
+    auto write = [&](const char* key, int value, int loaded, const std::string& text) {
         if (m_bUnreadable && value == loaded)
             return;
-        written = ::WritePrivateProfileStringW(kSection, key, Widen(text).c_str(), ini.c_str()) && written;
+        written = ::WritePrivateProfileStringW(kSection, Widen(key).c_str(), Widen(text).c_str(), ini.c_str()) &&
+                  written;
+        texts.emplace_back(key, text);
     };
-    auto number = [&](const wchar_t* key, int value, int loaded) { write(key, value, loaded, std::to_string(value)); };
-    auto flag = [&](const wchar_t* key, int value, int loaded) {
+    auto number = [&](const char* key, int value, int loaded) { write(key, value, loaded, std::to_string(value)); };
+    auto flag = [&](const char* key, int value, int loaded) {
         // Flags are compared as they are written: 5 and 1 both say "on".
         write(key, value != 0, loaded != 0, FlagText(value));
     };
-    number(L"Language", g_nLanguage, m_nLoadedLanguage);
-    number(L"MemToFree", values.m_nMemToFree, m_loaded.m_nMemToFree);
-    number(L"TriggerLevel", values.m_nTriggerLevel, m_loaded.m_nTriggerLevel);
-    flag(L"StayOnTop", values.m_bStayOnTop, m_loaded.m_bStayOnTop);
-    flag(L"SysTrayIcon", values.m_bSysTrayIcon, m_loaded.m_bSysTrayIcon);
-    flag(L"UseIncrementalRelease", values.m_bUseIncrementalRelease, m_loaded.m_bUseIncrementalRelease);
-    number(L"Left", values.m_nLeft, m_loaded.m_nLeft);
-    number(L"Top", values.m_nTop, m_loaded.m_nTop);
-    return written;
+    number("Language", g_nLanguage, m_nLoadedLanguage);
+    number("MemToFree", values.m_nMemToFree, m_loaded.m_nMemToFree);
+    number("TriggerLevel", values.m_nTriggerLevel, m_loaded.m_nTriggerLevel);
+    flag("StayOnTop", values.m_bStayOnTop, m_loaded.m_bStayOnTop);
+    flag("SysTrayIcon", values.m_bSysTrayIcon, m_loaded.m_bSysTrayIcon);
+    flag("UseIncrementalRelease", values.m_bUseIncrementalRelease, m_loaded.m_bUseIncrementalRelease);
+    number("Left", values.m_nLeft, m_loaded.m_nLeft);
+    number("Top", values.m_nTop, m_loaded.m_nTop);
+    return written && ReadsBack(texts);
+}
+
+bool CSettingsStore::ReadsBack(const std::vector<std::pair<const char*, std::string>>& texts) const
+{
+    std::string bytes;
+    if (ReadWholeFile(m_strIniPath, bytes) != FileRead::Read)
+        return false;
+    const CIniText file(bytes);
+    for (const auto& text : texts) {
+        const std::string* value = file.Find(kSectionName, text.first);
+        if (value == nullptr || *value != text.second)
+            return false;
+    }
+    return true;
 }

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/SettingsValues.h"
 
@@ -19,13 +21,17 @@ public:
     // Reads every value, with the defaults of a machine with totalPhys
     // bytes of memory; sets g_nLanguage.
     SettingsValues LoadSettings(SIZE_T totalPhys);
-    // Writes the values and g_nLanguage; true when every value was written.
+    // Writes the values and g_nLanguage; true when every value was written
+    // and reads back as written.
     // A file that existed but could not be read at start-up (another
     // program held it) gets only the values that changed since: the
     // others were never read, and its own must not be lost.
     bool SaveSettings(const SettingsValues& values) const;
 
 private:
+    // Whether the file now holds each key (of section Settings) with its text.
+    bool ReadsBack(const std::vector<std::pair<const char*, std::string>>& texts) const;
+
     std::string m_strIniPath;
     bool m_bUnreadable = false;
     SettingsValues m_loaded;

@@ -56,7 +56,7 @@ target_link_libraries(bkfr_stages PRIVATE ${STAGES_LIBRARIES})
 target_link_options(bkfr_stages PRIVATE ${STAGES_LINK_OPTIONS})
 
 # The main window in-process, as the Win32 tests run it.
-add_executable(refresh_bench EXCLUDE_FROM_ALL bench/refresh_bench.cpp)
+add_executable(refresh_bench EXCLUDE_FROM_ALL bench/refresh_bench.cpp optimizer/TouchFree.cpp)
 add_bkfr_resources(refresh_bench)
 target_include_directories(refresh_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(refresh_bench PRIVATE ${WARNINGS})

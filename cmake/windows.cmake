@@ -79,7 +79,8 @@ function(add_bkfr_resources target)
 endfunction()
 
 # SmallExceptions and XpImports: see there; objects of the program, not of a library.
-add_executable(bkfr WIN32 app/MainApp.cpp framework/SmallExceptions.cpp framework/XpImports.cpp)
+add_executable(bkfr WIN32 app/MainApp.cpp optimizer/TouchFree.cpp framework/SmallExceptions.cpp
+               framework/XpImports.cpp)
 add_bkfr_resources(bkfr)
 target_compile_options(bkfr PRIVATE ${WARNINGS})
 target_link_libraries(bkfr PRIVATE bkfr_app)

@@ -48,3 +48,58 @@ std::string CutToUtf16Units(const std::string& text, std::size_t maxUnits)
     }
     return text.substr(0, i);
 }
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool IsLeadSurrogate(char32_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsTrailSurrogate(char32_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+std::string Utf8FromUtf16Bytes(const std::string& bytes, bool bigEndian)
+{
+    const std::size_t count = bytes.size() / 2;
+    const auto unit = [&](std::size_t i) {
+        const unsigned char first = static_cast<unsigned char>(bytes[2 * i]);
+        const unsigned char second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const char32_t c = unit(i);
+        if (IsLeadSurrogate(c) && i + 1 < count && IsTrailSurrogate(unit(i + 1))) {
+            AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+            ++i;
+        } else {
+            AppendUtf8(out, IsLeadSurrogate(c) || IsTrailSurrogate(c) ? 0xFFFD : c);
+        }
+    }
+    return out;
+}

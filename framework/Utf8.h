@@ -13,3 +13,8 @@ std::size_t Utf16Length(const std::string& utf8);
 // The longest beginning of text that takes at most maxUnits UTF-16 units,
 // never ending inside a character.
 std::string CutToUtf16Units(const std::string& text, std::size_t maxUnits);
+
+// UTF-16 text held as bytes (little- or big-endian, without its mark) in
+// UTF-8. A lone surrogate becomes U+FFFD, as the system's conversion puts
+// it; an odd last byte is dropped.
+std::string Utf8FromUtf16Bytes(const std::string& bytes, bool bigEndian);

@@ -157,7 +157,7 @@ HelperCommand ClassifyArgument(const char* argument)
         return IsMailAddress(TargetOf(argument, HelperCommand::Mailto)) ? HelperCommand::Mailto
                                                                         : HelperCommand::Unknown;
     if (StartsWith(argument, kFilePrefix))
-        return IsPlainFileName(TargetOf(argument, HelperCommand::File)) ? HelperCommand::File : HelperCommand::Unknown;
+        return IsDocumentName(TargetOf(argument, HelperCommand::File)) ? HelperCommand::File : HelperCommand::Unknown;
     return HelperCommand::Unknown;
 }
 
@@ -189,6 +189,22 @@ bool IsPlainFileName(const char* name)
             return false;
     }
     return true;
+}
+
+bool IsDocumentName(const char* name)
+{
+    if (!IsPlainFileName(name))
+        return false;
+    const char* dot = std::strrchr(name, '.');
+    if (dot == nullptr)
+        return false;
+    static const char* const kDocumentExtensions[] = {".htm", ".html", ".txt"};
+    for (const char* extension : kDocumentExtensions) {
+        const char* after = AfterNoCase(dot, extension);
+        if (after != nullptr && *after == '\0')
+            return true;
+    }
+    return false;
 }
 
 bool OwnDirectory(const char* modulePath, char* out, std::size_t size)

@@ -36,7 +36,7 @@ const char* ArgumentOf(const char* commandLine);
 //   /url:    a web address: "http://" or "https://" (without case) and more,
 //            without blanks;
 //   /mailto: a mail address: "mailto:" (without case), without blanks;
-//   /file:   a plain file name beside the launcher (IsPlainFileName).
+//   /file:   a document beside the launcher (IsDocumentName).
 // Anything else is Unknown, and so is an argument holding a double quote or
 // a control character (a quote would end the target inside the handler's
 // quoted "%1" and hand it more arguments) or longer than kMaxArgumentChars
@@ -53,6 +53,13 @@ const char* TargetOf(const char* argument, HelperCommand command);
 // device name such as CON, NUL, COM1 or LPT1, which the system finds in
 // every folder.
 bool IsPlainFileName(const char* name);
+
+// A plain file name (IsPlainFileName) of a document the launcher opens:
+// its extension, without case, is ".htm", ".html" or ".txt". A program, a
+// script or a folder is never opened, whatever the system would make of
+// it. (A list of what not to open, such as PATHEXT, would be set by
+// whoever starts the launcher.)
+bool IsDocumentName(const char* name);
 
 // The launcher's own directory from its module path: up to and including
 // the last backslash. False when there is none or it does not fit.

@@ -28,11 +28,19 @@ bool ToUtf8(const wchar_t* text, char* out, int size)
     return IsWellFormedUtf16(text) && ::WideCharToMultiByte(CP_UTF8, 0, text, -1, out, size, nullptr, nullptr) != 0;
 }
 
-void Open(const char* target)
+// A folder that bears a document's name is a folder all the same.
+bool IsFolder(const wchar_t* path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void Open(const char* target, bool document = false)
 {
     // Targets are at most a path long; a longer one is refused, not cut.
     wchar_t wide[kMaxLaunchPathChars + 1];
-    if (::MultiByteToWideChar(CP_UTF8, 0, target, -1, wide, kMaxLaunchPathChars + 1) == 0) {
+    if (::MultiByteToWideChar(CP_UTF8, 0, target, -1, wide, kMaxLaunchPathChars + 1) == 0 ||
+        (document && IsFolder(wide))) {
         ShowNotRecognized();
         return;
     }
@@ -58,7 +66,7 @@ void OpenFile(const char* argument)
         ShowNotRecognized();
         return;
     }
-    Open(target);
+    Open(target, true);
 }
 
 void DispatchArgument(const char* argument)

@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "framework/Utf8.h"
+
 namespace {
 
 std::string Trim(const std::string& text)
@@ -28,10 +30,31 @@ std::string Unquoted(const std::string& value)
     return value;
 }
 
+bool BeginsWith(const std::string& bytes, const char* mark)
+{
+    return bytes.compare(0, std::char_traits<char>::length(mark), mark) == 0;
+}
+
+// The file's text without its mark: UTF-16 turned into UTF-8, UTF-8 as it
+// is, and bytes without a mark left in their code page.
+std::string Decoded(const std::string& bytes, bool& utf8)
+{
+    utf8 = true;
+    if (BeginsWith(bytes, "\xFF\xFE"))
+        return Utf8FromUtf16Bytes(bytes.substr(2), false);
+    if (BeginsWith(bytes, "\xFE\xFF"))
+        return Utf8FromUtf16Bytes(bytes.substr(2), true);
+    if (BeginsWith(bytes, "\xEF\xBB\xBF"))
+        return bytes.substr(3);
+    utf8 = false;
+    return bytes;
+}
+
 }  // namespace
 
-CIniText::CIniText(const std::string& bytes)
+CIniText::CIniText(const std::string& file)
 {
+    const std::string bytes = Decoded(file, m_bUtf8);
     std::map<std::string, std::string>* section = nullptr;
     std::set<std::string> seen;
     std::size_t start = 0;

@@ -4,6 +4,11 @@
 // first of repeated sections and keys counting. The bytes stay in the
 // file's own code page; only ASCII has a meaning to the reader, so a
 // double-byte code page reads right as long as names are ASCII.
+//
+// A file that begins with a byte-order mark is read in its encoding, as
+// the profile functions and Windows editors take it: UTF-16 in either byte
+// order, or UTF-8. Its texts are then UTF-8, whatever code page the file
+// names.
 #pragma once
 
 #include <map>
@@ -17,6 +22,10 @@ public:
     // The value of section/key, or null when either is missing.
     const std::string* Find(const std::string& section, const std::string& key) const;
 
+    // The file began with a byte-order mark: its texts are in UTF-8.
+    bool IsUtf8() const { return m_bUtf8; }
+
 private:
     std::map<std::string, std::map<std::string, std::string>> m_sections;
+    bool m_bUtf8 = false;
 };

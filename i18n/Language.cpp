@@ -68,6 +68,11 @@ CLanguageFile::CLanguageFile(const std::string& path)
     if (Utf16Length(path) > kMaxPathChars || ReadWholeFile(path, bytes) != FileRead::Read)
         return;
     m_text = CIniText(bytes);
+    // A byte-order mark says more than a CodePage key that disagrees with it.
+    if (m_text.IsUtf8()) {
+        m_codePage = CP_UTF8;
+        return;
+    }
     const std::string* codePage = m_text.Find(kCodePageSection, kCodePageKey);
     const UINT named = codePage != nullptr ? static_cast<UINT>(std::strtoul(codePage->c_str(), nullptr, 10)) : 0;
     if (named != 0 && ::IsValidCodePage(named))
@@ -94,4 +99,14 @@ std::vector<std::string> CLanguageFile::GetLanguageEntries() const
 {
     return ReadLanguageEntries(
         [this](const std::string& key) { return GetString(kLanguageEntriesSection, key.c_str(), kNoMore); });
+}
+
+std::vector<std::string> OfferedLanguageList(const CLanguageFile& current)
+{
+    const CLanguageFile index(JoinPath(g_strLanguageDir, kLanguageIndexFile));
+    const std::vector<std::string> files = ReadLanguageEntries(
+        [&index](const std::string& key) { return index.GetString(kLanguagesSection, key.c_str(), kNoMore); });
+    return OfferedLanguages(current.GetLanguageEntries(), files, [](const std::string& file) {
+        return CLanguageFile(JoinPath(g_strLanguageDir, file)).GetLanguageEntries();
+    });
 }

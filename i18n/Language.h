@@ -24,9 +24,15 @@ void ReadLanguageDir(const std::string& programDir);
 // than a path may be.
 std::string ResolveLanguageFile();
 
+class CLanguageFile;
+
+// The language list to offer while `current` is the current language's
+// file: its own, or another file's when it has none (OfferedLanguages).
+std::vector<std::string> OfferedLanguageList(const CLanguageFile& current);
+
 // One language file, read whole when it is opened. Its texts are in the
-// code page it names (its CodePage key), or else in the system's; they are
-// given out in UTF-8.
+// encoding its byte-order mark names, else in the code page it names (its
+// CodePage key), else in the system's; they are given out in UTF-8.
 class CLanguageFile {
 public:
     explicit CLanguageFile(const std::string& path);

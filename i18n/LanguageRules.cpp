@@ -19,6 +19,18 @@ std::vector<std::string> ReadLanguageEntries(const std::function<std::string(con
     return entries;
 }
 
+std::vector<std::string> OfferedLanguages(
+    const std::vector<std::string>& current, const std::vector<std::string>& indexFiles,
+    const std::function<std::vector<std::string>(const std::string& file)>& entriesOf)
+{
+    if (!current.empty())
+        return current;
+    std::vector<std::string> entries = entriesOf(kDefaultLanguageFile);
+    for (std::size_t n = 0; entries.empty() && n < indexFiles.size(); ++n)
+        entries = entriesOf(indexFiles[n]);
+    return entries;
+}
+
 std::string ChooseLanguageDir(const std::string* registryValue, const std::string& programDir,
                               const std::function<bool(const std::string& path)>& fileExists)
 {

@@ -26,6 +26,15 @@ constexpr std::size_t kMaxLanguageEntries = 256;
 // kMaxLanguageEntries.
 std::vector<std::string> ReadLanguageEntries(const std::function<std::string(const std::string& key)>& read);
 
+// The language list the Settings dialog offers, so that a language can
+// always be chosen again: the current file's list; when that file gives
+// none (missing, unreadable, or without one), the default language file's;
+// else that of the first file of the index (`indexFiles`, in its order)
+// that has one. `entriesOf` reads a file's list.
+std::vector<std::string> OfferedLanguages(
+    const std::vector<std::string>& current, const std::vector<std::string>& indexFiles,
+    const std::function<std::vector<std::string>(const std::string& file)>& entriesOf);
+
 // The language directory, ending in a backslash: the registry's value when
 // there is one (the installer sets it, and it wins); else a "lang\" folder
 // holding the index file beside the program, or one folder up (the 64-bit

@@ -184,7 +184,8 @@ Section /o "$(OptDesktop)" SecDesktop
 SectionEnd
 
 Section /o "$(OptAutostart)" SecAutostart
-  ; In the notification area, out of the way, until the user opens it.
+  ; Minimized, out of the way: hidden in the notification area when the
+  ; user has the tray icon on, else on the taskbar.
   WriteRegStr HKLM "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\bkfr.exe" /tray'
 SectionEnd
 

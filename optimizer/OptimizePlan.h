@@ -23,6 +23,21 @@ Bytes TargetBytes(std::int32_t megabytes)
     return static_cast<Bytes>(mb << 20);
 }
 
+// What a run asks for: the stored amount in bytes, but never more than the
+// system can commit, however the file was edited: at most the Settings
+// slider's top (total megabytes + 1) and the page file still available.
+template <typename Bytes>
+Bytes CappedTargetBytes(std::int32_t megabytes, Bytes totalPhys, Bytes availPageFile)
+{
+    const Bytes topMb = static_cast<Bytes>((totalPhys >> 20) + 1);
+    const Bytes top = topMb > (std::numeric_limits<Bytes>::max() >> 20) ? std::numeric_limits<Bytes>::max()
+                                                                          : static_cast<Bytes>(topMb << 20);
+    Bytes target = TargetBytes<Bytes>(megabytes);
+    if (target > top)
+        target = top;
+    return target < availPageFile ? target : availPageFile;
+}
+
 // A run starts only when no more than the run would free is free already.
 template <typename Bytes>
 bool ShouldStartOptimize(Bytes availPhys, Bytes targetBytes)

@@ -1,7 +1,6 @@
 #include "Optimizer.h"
 
 #include "framework/Text.h"
-#include "measure/MemoryStatus.h"
 #include "optimizer/OptimizePlan.h"
 #include "ui/TrayIcon.h"
 
@@ -43,28 +42,16 @@ int RunOptimization(const WorkerParams& params, SIZE_T start)
 {
     ShowTitle(params.hWnd, params.strOptimizingText);
     if (!params.bIncremental)
-        return params.pfnStep(params.nTargetBytes) ? 1 : 0;
+        return AllocateTouchFree(params.nTargetBytes) ? 1 : 0;
     int written = 0;
     ForEachIncrementalSize(start, params.nTargetBytes, [&params, &written](SIZE_T size) {
         ShowTitle(params.hWnd, StepTitle(size));
-        if (!params.pfnStep(size))
+        if (!AllocateTouchFree(size))
             return false;
         ++written;
         return true;
     });
     return written;
-}
-
-bool AllocateTouchFree(SIZE_T size)
-{
-    HGLOBAL block = ::GlobalAlloc(GMEM_FIXED, size);
-    if (block == nullptr)
-        return false;
-    ::GlobalLock(block);
-    TouchBlock(block, ::GlobalSize(block));
-    ::GlobalUnlock(block);
-    ::GlobalFree(block);
-    return true;
 }
 
 UINT __cdecl OptimizeThreadProc(LPVOID pParam)
@@ -81,20 +68,20 @@ UINT __cdecl OptimizeThreadProc(LPVOID pParam)
     return 0;
 }
 
-OptimizeStart COptimizer::StartOptimize(const OptimizeRequest& request, SIZE_T availPhys)
+OptimizeStart COptimizer::StartOptimize(const OptimizeRequest& request, const CMemoryStatus& ms)
 {
     if (IsRunning())
         return OptimizeStart::Busy;
-    const SIZE_T target = TargetBytes<SIZE_T>(request.nMemToFree);
-    if (!ShouldStartOptimize(availPhys, target))
+    // The start test takes the amount as stored; the run asks for no more
+    // than the system can commit.
+    if (!ShouldStartOptimize(ms.dwAvailPhys, TargetBytes<SIZE_T>(request.nMemToFree)))
         return OptimizeStart::NotNeeded;
 
     std::unique_ptr<WorkerParams> params(new WorkerParams);
     params->hWnd = request.hWnd;
-    params->nTargetBytes = target;
+    params->nTargetBytes = CappedTargetBytes(request.nMemToFree, ms.dwTotalPhys, ms.dwAvailPageFile);
     params->bIncremental = request.bIncremental;
     params->strOptimizingText = request.strOptimizingText;
-    params->pfnStep = request.pfnStep;
     // Suspended until the busy state shows; a thread that cannot be made
     // leaves everything as it was.
     m_pWorkerThread = AfxBeginThread(&OptimizeThreadProc, params.get(), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);

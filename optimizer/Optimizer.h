@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/Thread.h"
+#include "measure/MemoryStatus.h"
 
 class CTrayIcon;
 
@@ -16,7 +17,8 @@ class CTrayIcon;
 #define WM_WORKER_DONE (WM_USER + 2)
 
 // Asks for one block of `size` bytes, writes it and frees it; false when
-// the system has no such block to give.
+// the system has no such block to give. (Defined in TouchFree.cpp, which
+// only the programs link: the in-process tests must never write a block.)
 bool AllocateTouchFree(SIZE_T size);
 
 // What a run is given. The worker keeps a copy of its own: the program may
@@ -26,8 +28,6 @@ struct WorkerParams {
     SIZE_T nTargetBytes = 0;
     int bIncremental = 0;  // grow the block one megabyte at a time
     std::string strOptimizingText;
-    // One step of the run; the tests put a failing one here.
-    bool (*pfnStep)(SIZE_T size) = &AllocateTouchFree;
 };
 
 // The steps of one run on this thread, from start (the free memory at its
@@ -56,7 +56,6 @@ struct OptimizeRequest {
     std::int32_t nMemToFree;
     int bIncremental;
     std::string strOptimizingText;
-    bool (*pfnStep)(SIZE_T size) = &AllocateTouchFree;
 };
 
 // At most one run at a time, started and ended on the user-interface
@@ -64,8 +63,8 @@ struct OptimizeRequest {
 class COptimizer {
 public:
     // Starts a run unless one is active or more than the run would free is
-    // free already (availPhys).
-    OptimizeStart StartOptimize(const OptimizeRequest& request, SIZE_T availPhys);
+    // free already (in the reading `ms`, which also bounds the run's size).
+    OptimizeStart StartOptimize(const OptimizeRequest& request, const CMemoryStatus& ms);
     // The done message has come: the run is over, Optimize works again.
     void OnWorkerDone();
 

@@ -12,6 +12,8 @@ REQUIRED_PACKAGES=(
     "cmake:/usr/bin/cmake"
     "g++:/usr/bin/g++"
     "clang:/usr/bin/clang"
+    # The 32-bit sysinfo() shim of the end-to-end tests (tests/e2e/sysinfo_shim.c).
+    "gcc-multilib:/usr/lib/gcc/x86_64-linux-gnu/12/32/libgcc.a"
     "libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a"
     "googletest:/usr/src/googletest/CMakeLists.txt"
     "libgtest-dev:/usr/include/gtest/gtest.h"

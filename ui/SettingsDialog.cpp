@@ -74,7 +74,7 @@ void CSettingsDialog::LoadSettingsTexts()
     g_strSettingsMB = file.GetString(mb.section, mb.key, mb.defaultText);
 
     m_comboLanguage.ResetContent();
-    for (const std::string& name : file.GetLanguageEntries())
+    for (const std::string& name : OfferedLanguageList(file))
         m_comboLanguage.AddString(name.c_str());
     m_comboLanguage.SetCurSel(g_nLanguage);
 

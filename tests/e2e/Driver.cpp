@@ -436,12 +436,22 @@ FakeMemory::FakeMemory() : m_path(MeminfoPath())
         m_original = ReadWholeFile(m_path);
     if (m_original.empty())
         m_path.clear();
+    const char* total = std::getenv("BRISKLET_TOTALRAM");
+    if (total != nullptr)
+        m_totalPath = total;
 }
 
 FakeMemory::~FakeMemory()
 {
     if (!m_path.empty())
         WriteWholeFile(m_path, m_original);
+    if (!m_totalPath.empty())
+        WriteWholeFile(m_totalPath, "");
+}
+
+void FakeMemory::SetTotalKb(unsigned long long totalKb) const
+{
+    WriteWholeFile(m_totalPath, std::to_string(totalKb));
 }
 
 void FakeMemory::SetFreeKb(unsigned long long freeKb, unsigned long long swapTotalKb,

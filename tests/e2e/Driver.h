@@ -130,7 +130,8 @@ void ClickOk(HWND box);
 std::vector<HWND> ProcessWindows(DWORD pid, const char* className);
 
 // Sets the free and page-file figures that Wine reports, through the
-// /proc/meminfo copy (kilobytes). Restore() puts the original back.
+// /proc/meminfo copy (kilobytes), and the total, through the file that the
+// preloaded sysinfo() shim reads. The destructor puts the real ones back.
 class FakeMemory {
 public:
     FakeMemory();
@@ -138,10 +139,13 @@ public:
     bool Available() const { return !m_path.empty(); }
     void SetFreeKb(unsigned long long freeKb, unsigned long long swapTotalKb = 0,
                    unsigned long long swapFreeKb = 0) const;
+    bool TotalAvailable() const { return !m_totalPath.empty(); }
+    void SetTotalKb(unsigned long long totalKb) const;
 
 private:
     std::string m_path;
     std::string m_original;
+    std::string m_totalPath;
 };
 
 // The language directory of the registry (the view of this build).

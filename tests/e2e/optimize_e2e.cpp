@@ -35,7 +35,7 @@ const unsigned long long kMb = 1024;  // in kilobytes
 
 TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
 {
-    memory.SetFreeKb(100 * kMb);
+    memory.SetFreeKb(100 * kMb, 2048 * kMb, 2048 * kMb);
     ProgramDir dir;
     dir.WriteIni("[Settings]\r\nMemToFree=1200\r\nTriggerLevel=0\r\nUseIncrementalRelease=0\r\n");
     Bkfr app(dir);
@@ -61,7 +61,8 @@ TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
 
 TEST_F(Optimize, IncrementalRunCountsTheMegabytesInTheCaption)
 {
-    memory.SetFreeKb(100 * kMb);
+    // A page file with room for the steps: a run asks for no more.
+    memory.SetFreeKb(100 * kMb, 1024 * kMb, 1024 * kMb);
     ProgramDir dir;
     dir.WriteIni("[Settings]\r\nMemToFree=160\r\nTriggerLevel=0\r\nUseIncrementalRelease=1\r\n");
     Bkfr app(dir);

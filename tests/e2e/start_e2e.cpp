@@ -69,3 +69,28 @@ TEST(Start, AProgramFolderOutsideTheAnsiCodePageWorks)
     ClearLanguageDir();
     RemoveTree(langDir);
 }
+
+TEST(Start, ANameHeldWithoutAnAnsweringWindowIsSaidInABox)
+{
+    ClearLanguageDir();
+    ProgramDir dir;
+    // Another process holds the one-copy mutex without showing a window, or
+    // holds the name as another kind of object.
+    for (bool mutex : {true, false}) {
+        SCOPED_TRACE(mutex ? "mutex" : "event");
+        const wchar_t name[] = L"Local\\Brisklet Free main window";
+        HANDLE held = mutex ? ::CreateMutexW(nullptr, FALSE, name) : ::CreateEventW(nullptr, TRUE, FALSE, name);
+        ASSERT_NE(nullptr, held);
+        Bkfr app(dir);
+        HWND box = nullptr;
+        EXPECT_TRUE(WaitUntil([&] { return (box = app.FindMessageBox()) != nullptr; }, 20000));
+        if (box != nullptr) {
+            EXPECT_EQ("Brisklet Free", WindowText(box));
+            EXPECT_NE(std::string::npos, MessageBoxText(box).find("does not answer"));
+            ClickOk(box);
+        }
+        EXPECT_TRUE(app.WaitForExit());
+        EXPECT_EQ(1u, app.ExitCode());
+        ::CloseHandle(held);
+    }
+}

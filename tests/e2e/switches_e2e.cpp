@@ -15,12 +15,23 @@ class Switches : public ::testing::Test {
 protected:
     void SetUp() override { ClearLanguageDir(); }
 
-    // 100 MB free, as Wine reports it; false where that cannot be set.
+    // 100 MB free, as Wine reports it, and a page file of 2 GB; false where
+    // that cannot be set.
     bool FreeMemoryIs100Mb()
     {
         if (!m_memory.Available())
             return false;
-        m_memory.SetFreeKb(100 * kMb);
+        m_memory.SetFreeKb(100 * kMb, 2048 * kMb, 2048 * kMb);
+        return true;
+    }
+
+    // A machine of 100 MB with 90 MB free and a page file of 1 GB.
+    bool MachineIs100Mb()
+    {
+        if (!m_memory.Available() || !m_memory.TotalAvailable())
+            return false;
+        m_memory.SetFreeKb(90 * kMb, 1024 * kMb, 1024 * kMb);
+        m_memory.SetTotalKb(100 * kMb);
         return true;
     }
 
@@ -90,6 +101,20 @@ TEST_F(Switches, OptimizeRunsOnceAndEndsWithZero)
     ASSERT_TRUE(app.WaitForExit(60000));
     EXPECT_EQ(0u, app.ExitCode());
     EXPECT_EQ(nullptr, app.FindMessageBox());
+}
+
+TEST_F(Switches, OptimizeAsksForNoMoreThanTheMachineCanGive)
+{
+    if (!MachineIs100Mb())
+        GTEST_SKIP() << "the total memory cannot be set here (needs the sysinfo shim)";
+    // 99999999 MB written by hand: the steps grow a megabyte at a time from
+    // the free 90 MB up to the machine's 101 MB at most. Unbounded, they
+    // would go on for hours towards 95 TB.
+    ProgramDir dir;
+    dir.WriteIni("[Settings]\r\nMemToFree=99999999\r\nTriggerLevel=0\r\nUseIncrementalRelease=1\r\n");
+    Bkfr app(dir, "/optimize");
+    ASSERT_TRUE(app.WaitForExit(60000));
+    EXPECT_EQ(0u, app.ExitCode());
 }
 
 TEST_F(Switches, OptimizeAsksTheRunningCopyToRunAndEndsAtOnce)

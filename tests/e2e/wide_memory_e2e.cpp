@@ -61,8 +61,9 @@ TEST(WideMemory, OptimizeTouchesABlockLargerThanFourGigabytes)
     FakeMemory memory;
     if (!memory.Available())
         GTEST_SKIP() << "the free memory cannot be set here (needs root and a private mount namespace)";
-    // Reported free: 1 GB, so that a run of 6,000 MB starts.
-    memory.SetFreeKb(1024 * 1024);
+    // Reported free: 1 GB, so that a run of 6,000 MB starts, and a page file
+    // that can take it.
+    memory.SetFreeKb(1024 * 1024, 8192 * 1024, 8192 * 1024);
     ClearLanguageDir();
     ProgramDir dir;
     dir.WriteIni("[Settings]\r\nMemToFree=6000\r\nTriggerLevel=0\r\nUseIncrementalRelease=0\r\n");

@@ -5,7 +5,6 @@
 // byte written past one is caught), and lengths count UTF-16 units as
 // glibc's converter does.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +14,7 @@
 
 #include "helper/Launch.h"
 #include "tests/fuzz/Check.h"
+#include "tests/fuzz/Convert.h"
 
 namespace {
 
@@ -34,23 +34,6 @@ const char* PrefixOf(HelperCommand command)
     return nullptr;
 }
 
-// Converts with glibc; false when the input is not well formed.
-bool Convert(const char* to, const char* from, const std::string& in, std::string& out)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    std::vector<char> buffer(in.size() * 2 + 4);
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char* outPtr = buffer.data();
-    std::size_t outLeft = buffer.size();
-    const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
-    iconv_close(cd);
-    out.assign(buffer.data(), buffer.size() - outLeft);
-    return ok;
-}
-
 // UTF-16 units of a UTF-8 text, or -1 when it is not well formed.
 long Utf16Units(const std::string& utf8)
 {
@@ -68,6 +51,11 @@ std::string Lower(std::string text)
 bool Starts(const std::string& text, const std::string& prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool Ends(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // What every target the launcher opens must be, whatever its rules.
@@ -91,6 +79,7 @@ void CheckTarget(HelperCommand command, const std::string& target)
         FUZZ_CHECK(target.find("..") == std::string::npos);
         FUZZ_CHECK(target.back() != '.' && target.back() != ' ');
         FUZZ_CHECK(lower != "con" && lower != "nul" && !Starts(lower, "nul.") && lower != "com1");
+        FUZZ_CHECK(Ends(lower, ".htm") || Ends(lower, ".html") || Ends(lower, ".txt"));
         break;
     case HelperCommand::Empty:
     case HelperCommand::Unknown:

@@ -96,6 +96,39 @@ TEST(IniText, ReadsAsTheProfileFunctionsDo)
 
 namespace {
 
+// A literal's bytes, zeros included.
+template <std::size_t N>
+std::string Bytes(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
+
+}  // namespace
+
+TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
+{
+    // "[S]\r\nKey=\u00e9\U0001F600\r\n" as Windows editors save it.
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+    } cases[] = {
+        {"UTF-16 LE", Bytes("\xFF\xFE[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"), true},
+        {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\xD8\x3D\xDE\x00\0\r\0\n"), true},
+        {"UTF-8", "\xEF\xBB\xBF[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", true},
+        {"no mark", "[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", false},
+    };
+    for (const auto& c : cases) {
+        const CIniText ini(c.bytes);
+        const std::string* value = ini.Find("s", "key");
+        ASSERT_NE(nullptr, value) << c.name;
+        EXPECT_EQ("\xC3\xA9\xF0\x9F\x98\x80", *value) << c.name;
+        EXPECT_EQ(c.utf8, ini.IsUtf8()) << c.name;
+    }
+}
+
+namespace {
+
 std::vector<std::string> Entries(const std::map<std::string, std::string>& section)
 {
     return ReadLanguageEntries([&](const std::string& key) {
@@ -132,6 +165,31 @@ TEST(LanguageEntries, TheListStopsAtTwoHundredFiftySixEntries)
     });
     ASSERT_EQ(256u, entries.size());
     EXPECT_EQ("Language 255", entries.back());
+}
+
+TEST(LanguageEntries, AFileWithoutAListLendsTheDefaultOrTheFirstListedOne)
+{
+    using Lists = std::map<std::string, std::vector<std::string>>;
+    const Lists both = {{"english.ini", {"German", "English"}}, {"dutch.ini", {"Duits", "Engels"}}};
+    const std::vector<std::string> index = {"broken.ini", "dutch.ini", "english.ini"};
+    const struct {
+        std::vector<std::string> current;
+        std::vector<std::string> index;
+        Lists lists;
+        std::vector<std::string> offered;
+    } cases[] = {
+        {{"Eigen"}, index, both, {"Eigen"}},                    // the file's own
+        {{}, index, both, {"German", "English"}},               // the default's
+        {{}, index, {{"dutch.ini", {"Duits"}}}, {"Duits"}},     // the first listed with one
+        {{}, {"broken.ini"}, {}, {}},                           // none anywhere
+    };
+    for (const auto& c : cases) {
+        const auto read = [&c](const std::string& file) {
+            const auto it = c.lists.find(file);
+            return it != c.lists.end() ? it->second : std::vector<std::string>();
+        };
+        EXPECT_EQ(c.offered, OfferedLanguages(c.current, c.index, read));
+    }
 }
 
 TEST(TextTable, KeysAreUniqueAndTheStoreStartsEmpty)

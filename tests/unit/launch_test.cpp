@@ -67,10 +67,10 @@ TEST(LauncherArgument, OverLongArgumentsOpenNothing)
 TEST(LauncherArgument, LengthsCountCharactersNotBytes)
 {
     std::string cyrillic = "/file:";
-    for (int i = 0; i < 121; ++i)
+    for (int i = 0; i < 117; ++i)
         cyrillic += "\xD1\x8F";  // 2 bytes, 1 unit
-    EXPECT_EQ(HelperCommand::File, ClassifyArgument(cyrillic.c_str()));
-    EXPECT_EQ(HelperCommand::Unknown, ClassifyArgument((cyrillic + "\xD1\x8F").c_str()));
+    EXPECT_EQ(HelperCommand::File, ClassifyArgument((cyrillic + ".txt").c_str()));
+    EXPECT_EQ(HelperCommand::Unknown, ClassifyArgument((cyrillic + "\xD1\x8F.txt").c_str()));
 
     std::string faces = "/url:https://a.example/";  // 23 units
     for (int i = 0; i < 52; ++i)
@@ -93,9 +93,18 @@ TEST(LauncherArgument, OpensOnlyWebAddressesMailAddressesAndPlainFileNames)
         {"/file:bkfr.htm", HelperCommand::File},
         {"/file:read me.txt", HelperCommand::File},
         {"/file:\xD0\xB0\xE3\x83\x84.txt", HelperCommand::File},
-        {"/file:.hidden", HelperCommand::File},
+        {"/file:.txt", HelperCommand::File},
         {"/file:console.txt", HelperCommand::File},
         {"/file:com10.txt", HelperCommand::File},
+        {"/file:README.TXT", HelperCommand::File},
+        {"/file:page.Html", HelperCommand::File},
+        // Documents only: no program, script or folder beside the launcher.
+        {"/file:evil.bat", HelperCommand::Unknown},
+        {"/file:bkfr.exe", HelperCommand::Unknown},
+        {"/file:helper.exe", HelperCommand::Unknown},
+        {"/file:lang", HelperCommand::Unknown},
+        {"/file:notes.txt.exe", HelperCommand::Unknown},
+        {"/file:page.htmx", HelperCommand::Unknown},
         // Programs and other schemes.
         {"/url:C:\\windows\\system32\\winver.exe", HelperCommand::Unknown},
         {"/url:winver.exe", HelperCommand::Unknown},

@@ -20,6 +20,26 @@ TEST(TargetBytes, MegabytesToBytesWithoutWrapAround)
     EXPECT_EQ(24576ull << 20, TargetBytes<std::uint64_t>(24576));
 }
 
+TEST(TargetBytes, ARunAsksForNoMoreThanTheMachineCanCommit)
+{
+    const std::uint64_t mb = 1ull << 20;
+    const struct {
+        std::int32_t memToFree;
+        std::uint64_t totalPhys, availPageFile, target;
+    } cases[] = {
+        {99999999, 100 * mb, 1024 * mb, 101 * mb},       // the slider's top
+        {99999999, 100 * mb + 5, 1024 * mb, 101 * mb},   // of whole megabytes
+        {99999999, 100 * mb, 60 * mb, 60 * mb},          // the commit still free
+        {80, 100 * mb, 1024 * mb, 80 * mb},
+        {0, 100 * mb, 1024 * mb, 0},
+        {-5, 100 * mb, 1024 * mb, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.target, CappedTargetBytes<std::uint64_t>(c.memToFree, c.totalPhys, c.availPageFile)) << c.memToFree;
+    // 4 GB - 1 in 32 bits: the top, 4096 MB, would wrap.
+    EXPECT_EQ(0xFFFFFFFFu, CappedTargetBytes<std::uint32_t>(5000, 0xFFFFFFFFu, 0xFFFFFFFFu));
+}
+
 TEST(StartOptimize, RunsOnlyWhenFreeMemoryIsNotAboveTheTarget)
 {
     const std::uint32_t mb = 1u << 20;

@@ -230,6 +230,7 @@ HICON SmallIcon(const CWnd& wnd)
 
 void MainWindowFixture::SetUp()
 {
+    SetTouchFreeStep(TouchFreeStep::Fail);
     DeleteFile(IniPath());
     SetLanguageDir(nullptr);
 }

@@ -67,6 +67,13 @@ std::string LanguageText(const std::string& file, const char* section, const cha
 // HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
 void SetLanguageDir(const char* dir);
 
+// What an optimization's block step does in these tests (it never writes
+// memory): fail at once (the default of every test), throw, or wait until
+// released and then fail.
+enum class TouchFreeStep { Fail, Throw, Wait };
+void SetTouchFreeStep(TouchFreeStep step);
+void ReleaseTouchFreeStep();
+
 // Tests that run the main window in-process: each starts without a
 // bkfr.ini beside the program and without a language directory, and leaves
 // neither behind.

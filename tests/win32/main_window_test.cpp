@@ -89,16 +89,15 @@ TEST_F(MainWindowTest, TriggerLevelZeroShowsTheAutoOffIcon)
 TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
 {
     // A run whose one step waits until the test lets it go.
-    static HANDLE release = nullptr;
-    release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    SetTouchFreeStep(TouchFreeStep::Wait);
     CMainDialog dlg;
     RunModal(dlg, [&] {
         OptimizeRequest request = dlg.MakeOptimizeRequest();
         request.nMemToFree = std::numeric_limits<int>::max();
         request.bIncremental = 0;
-        request.pfnStep = [](SIZE_T) { return ::WaitForSingleObject(release, 10000) == WAIT_OBJECT_0; };
         CMemoryStatus ms;
-        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, ms.Refresh()));
+        ms.Refresh();
+        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, ms));
         const HICON big = BigIcon(dlg);
         dlg.RefreshStatistics(ms);
         EXPECT_EQ("Free Ram: 0 Free", Text(dlg.m_hWnd, IDC_FREERAM_LINE));
@@ -113,13 +112,12 @@ TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
         EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_UPTIME_LINE).find("Windows elapsed time: "));
         EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
         EXPECT_EQ(big, BigIcon(dlg));
-        ::SetEvent(release);
+        ReleaseTouchFreeStep();
         for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
             PumpMessages();
             ::Sleep(5);
         }
     });
-    ::CloseHandle(release);
 }
 
 TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <new>
 
 #include "app/MainDialog.h"
 #include "tests/win32/Support.h"
@@ -15,9 +14,7 @@ namespace {
 
 using OptimizerTest = MainWindowFixture;
 
-// So much that the system can never give it: a run starts (free memory is
-// below it) and its one allocation fails at once. (Only in one-block mode:
-// an incremental run starts with a block as large as the free memory.)
+// More than is free: a run starts (its steps fail at once here).
 const int kUnreachableMb = std::numeric_limits<int>::max();
 
 // Handles messages until the worker has reported back.
@@ -35,10 +32,11 @@ std::string Title(const CMainDialog& dlg)
     return dlg.GetWindowText();
 }
 
-SIZE_T FreeNow()
+CMemoryStatus Reading()
 {
     CMemoryStatus ms;
-    return ms.Refresh();
+    ms.Refresh();
+    return ms;
 }
 
 }  // namespace
@@ -72,7 +70,7 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
 
         // A second start while the run is active changes nothing.
         dlg.m_settings.m_nMemToFree = 0;
-        EXPECT_EQ(OptimizeStart::Busy, dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), 0));
+        EXPECT_EQ(OptimizeStart::Busy, dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), CMemoryStatus()));
 
         ASSERT_TRUE(WaitForWorker(dlg));
         EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
@@ -93,8 +91,7 @@ TEST_F(OptimizerTest, TheTitleIsRestoredCutToSeventyEightCharacters)
         dlg.SetWindowText(std::string(100, 't').c_str());
         OptimizeRequest request = dlg.MakeOptimizeRequest();
         request.nMemToFree = kUnreachableMb;
-        request.pfnStep = [](SIZE_T) { return false; };
-        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, FreeNow()));
+        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, Reading()));
         ASSERT_TRUE(WaitForWorker(dlg));
         EXPECT_EQ(std::string(78, 't'), Title(dlg));
     });
@@ -103,13 +100,13 @@ TEST_F(OptimizerTest, TheTitleIsRestoredCutToSeventyEightCharacters)
 TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillRestoresTheTitleAndEnablesOptimize)
 {
     CMainDialog dlg;
+    SetTouchFreeStep(TouchFreeStep::Throw);
     RunModal(dlg, [&] {
         for (int incremental : {0, 1}) {
             OptimizeRequest request = dlg.MakeOptimizeRequest();
             request.nMemToFree = kUnreachableMb;
             request.bIncremental = incremental;
-            request.pfnStep = [](SIZE_T) -> bool { throw std::bad_alloc(); };
-            ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, FreeNow())) << incremental;
+            ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, Reading())) << incremental;
             ASSERT_TRUE(WaitForWorker(dlg)) << incremental;
             EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled()) << incremental;
             EXPECT_EQ("Brisklet Free", Title(dlg)) << incremental;

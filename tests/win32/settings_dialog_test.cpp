@@ -157,13 +157,14 @@ TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterC
     EXPECT_EQ(0, g_nLanguage);
 }
 
-TEST_F(SettingsDialogTest, ANumberBeyondTheListSelectsNothing)
+TEST_F(SettingsDialogTest, ANumberBeyondTheListSelectsNothingButTheListIsOffered)
 {
     g_nLanguage = 7;
     CSettingsDialog dlg(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
     RunModal(dlg, [&] {
         EXPECT_EQ(CB_ERR, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCURSEL));
-        EXPECT_EQ(0, Send(dlg.m_hWnd, IDC_LANGUAGE_LIST, CB_GETCOUNT));  // english.ini: no such file
+        // No file for number 7 and no english.ini: the first listed file's list.
+        EXPECT_EQ("Deutsch", ComboItem(dlg.m_hWnd, 0));
     });
     EXPECT_EQ(7, g_nLanguage);
 }
