@@ -69,3 +69,17 @@ StartMode ParseCommandLine(const std::string& commandLine)
         return StartMode::Optimize;
     return StartMode::Invalid;
 }
+
+int ExitCodeOf(OptimizeStart start)
+{
+    switch (start) {
+    case OptimizeStart::Started:
+        return kExitOptimized;
+    case OptimizeStart::NotNeeded:
+        return kExitNotNeeded;
+    case OptimizeStart::Busy:
+    case OptimizeStart::NoThread:
+        break;
+    }
+    return kExitCouldNotRun;
+}

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "optimizer/OptimizePlan.h"
+
 enum class StartMode {
     Normal,
     Tray,
@@ -20,7 +22,10 @@ StartMode ParseCommandLine(const std::string& commandLine);
 // The text that lists the switches.
 extern const char kSwitchesHelp[];
 
-// Exit codes of a start with "/optimize".
-constexpr int kExitOptimized = 0;     // a run took place, or the running copy started one
+// Exit codes of a start with "/optimize", the same whether the run takes
+// place in that process or in the running copy.
+constexpr int kExitOptimized = 0;     // the start test passed, whatever the allocations then gave
 constexpr int kExitNotNeeded = 1;     // more memory is free than the run would free
-constexpr int kExitCouldNotRun = 2;   // no run (or the running copy did not answer); also an unknown switch
+constexpr int kExitCouldNotRun = 2;   // no run could start (or the running copy did not answer); also an unknown switch
+
+int ExitCodeOf(OptimizeStart start);

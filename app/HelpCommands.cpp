@@ -1,6 +1,7 @@
 #include "HelpCommands.h"
 
 #include "app/HelpText.h"
+#include "framework/Handle.h"
 #include "framework/Text.h"
 #include "i18n/TextTable.h"
 #include "resources/Product.h"
@@ -22,8 +23,8 @@ UINT StartProgram(const std::string& commandLine)
         const DWORD error = ::GetLastError();
         return error < 32 ? static_cast<UINT>(error) : 0;
     }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const CHandle thread(process.hThread);
+    const CHandle started(process.hProcess);
     return 33;
 }
 

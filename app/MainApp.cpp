@@ -5,7 +5,7 @@
 #include "app/ProgramDir.h"
 #include "framework/Text.h"
 #include "measure/MemoryStatus.h"
-#include "optimizer/OptimizePlan.h"
+#include "optimizer/Optimizer.h"
 #include "resources/Product.h"
 #include "resources/resource.h"
 
@@ -72,11 +72,8 @@ void ActivateRunningCopy(HWND running)
 // mutex of an elevated copy).
 bool CopyRunning()
 {
-    HANDLE instance = ::OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutex);
-    if (instance == nullptr)
-        return ::GetLastError() != ERROR_FILE_NOT_FOUND;
-    ::CloseHandle(instance);
-    return true;
+    const CHandle instance(::OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutex));
+    return instance.IsValid() || ::GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
 // "/optimize": the running copy is asked to start its run; without one,
@@ -97,16 +94,7 @@ int OptimizeOnce()
     CSettingsStore store;
     store.SetPath(SettingsFilePath(ProgramDirectory()));
     const SettingsValues settings = store.LoadSettings(ms.dwTotalPhys);
-    WorkerParams params;
-    if (!ShouldStartOptimize(ms.dwAvailPhys, TargetBytes<SIZE_T>(settings.m_nMemToFree)))
-        return kExitNotNeeded;
-    params.nTargetBytes = CappedTargetBytes(settings.m_nMemToFree, ms.dwTotalPhys, ms.dwAvailPageFile);
-    params.bIncremental = settings.m_bUseIncrementalRelease;
-    try {
-        return RunOptimization(params, ms.dwAvailPhys) > 0 ? kExitOptimized : kExitCouldNotRun;
-    } catch (...) {
-        return kExitCouldNotRun;
-    }
+    return ExitCodeOf(COptimizer::OptimizeHere(settings.m_nMemToFree, settings.m_bUseIncrementalRelease, ms));
 }
 
 }  // namespace
@@ -145,8 +133,7 @@ BOOL CMainApp::InitInstance()
 
     // Dialog controls have drawn themselves in 3-D since Windows 95, so
     // there is nothing to switch on for them here.
-    CMainDialog dlg;
-    dlg.m_bStartMinimized = mode == StartMode::Tray;
+    CMainDialog dlg(mode == StartMode::Tray);
     dlg.DoModal();
     return FALSE;
 }

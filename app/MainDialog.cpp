@@ -4,7 +4,6 @@
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
-#include "app/StatsText.h"
 #include "app/WindowPlacement.h"
 #include "framework/Path.h"
 #include "framework/Stages.h"
@@ -17,16 +16,28 @@
 #include "ui/AboutDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/TrayMenu.h"
-#include "ui/TrayTip.h"
 
-CMainDialog::CMainDialog(CWnd* pParent)
-    : CMovableDialog(IDD_MAIN, pParent),
+namespace {
+
+const CReadings& SystemReadings()
+{
+    static const CReadings readings;
+    return readings;
+}
+
+}  // namespace
+
+CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, const wchar_t* trayLibrary)
+    : CMovableDialog(IDD_MAIN, nullptr),
+      m_readings(readings != nullptr ? *readings : SystemReadings()),
+      m_tray(trayLibrary),
       m_appIcon(AfxGetInstanceHandle(), IDI_APP),
       m_redIcon(AfxGetInstanceHandle(), IDI_RED),
       m_greenIcon(AfxGetInstanceHandle(), IDI_GREEN),
       m_yellowIcon(AfxGetInstanceHandle(), IDI_YELLOW),
       m_busyIcon(AfxGetInstanceHandle(), IDI_BUSY),
-      m_autoOffIcon(AfxGetInstanceHandle(), IDI_AUTOOFF)
+      m_autoOffIcon(AfxGetInstanceHandle(), IDI_AUTOOFF),
+      m_bStartMinimized(startMinimized)
 {
 }
 
@@ -38,10 +49,10 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
-    OnMessage<&CMainDialog::OnPaint>(WM_PAINT),
-    OnMessage<&CMainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
-    OnMessage<&CMainDialog::OnTimer>(WM_TIMER),
-    OnMessage<&CMainDialog::OnDestroy>(WM_DESTROY),
+    OnMessage<WM_PAINT, &CMainDialog::OnPaint>(),
+    OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon>(),
+    OnMessage<WM_TIMER, &CMainDialog::OnTimer>(),
+    OnMessage<WM_DESTROY, &CMainDialog::OnDestroy>(),
     OnCommand<&CMainDialog::OnFileExit>(ID_FILE_EXIT),
     OnCommand<&CMainDialog::OnOptimize>(ID_FILE_OPTIMIZE),
     OnCommand<&CMainDialog::OnOptimize>(IDC_OPTIMIZE, BN_CLICKED),
@@ -52,18 +63,19 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnCommand<&CMainDialog::OnSendEmail>(ID_HELP_SENDEMAIL),
     OnCommand<&CMainDialog::OnDocumentation>(ID_HELP_DOCUMENTATION),
     OnCommand<&CMainDialog::OnReadme>(ID_HELP_README),
-    OnMessage<&CMainDialog::OnSize>(WM_SIZE),
-    OnMessage<&CMainDialog::OnSysCommand>(WM_SYSCOMMAND),
-    OnMessage<&CMainDialog::OnTrayNotify>(WM_TRAY_NOTIFY),
-    OnMessage<&CMainDialog::OnWorkerDone>(WM_WORKER_DONE),
-    OnMessage<&CMainDialog::OnContextMenu>(WM_CONTEXTMENU),
-    OnMessage<&CMainDialog::OnLButtonDown>(WM_LBUTTONDOWN),
-    OnMessage<&CMainDialog::OnEndSession>(WM_ENDSESSION),
-    OnMessage<&CMainDialog::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
-    OnMessage<&CMainDialog::OnOptimizeRequest>(WM_OPTIMIZE_REQUEST),
-    OnMessage<&CMainDialog::OnQueryOpen>(WM_QUERYOPEN),
-    OnMessage<&CMainDialog::OnSysColorChange>(WM_SYSCOLORCHANGE),
-    OnMessage<&CMainDialog::OnDisplayChange>(WM_DISPLAYCHANGE),
+    OnMessage<WM_SIZE, &CMainDialog::OnSize>(),
+    OnMessage<WM_SYSCOMMAND, &CMainDialog::OnSysCommand>(),
+    OnMessage<WM_TRAY_NOTIFY, &CMainDialog::OnTrayNotify>(),
+    OnMessage<WM_WORKER_STEP, &CMainDialog::OnWorkerStep>(),
+    OnMessage<WM_WORKER_DONE, &CMainDialog::OnWorkerDone>(),
+    OnMessage<WM_CONTEXTMENU, &CMainDialog::OnContextMenu>(),
+    OnMessage<WM_LBUTTONDOWN, &CMainDialog::OnLButtonDown>(),
+    OnMessage<WM_ENDSESSION, &CMainDialog::OnEndSession>(),
+    OnMessage<WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging>(),
+    OnMessage<WM_OPTIMIZE_REQUEST, &CMainDialog::OnOptimizeRequest>(),
+    OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen>(),
+    OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange>(),
+    OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange>(),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -71,9 +83,9 @@ BOOL CMainDialog::OnInitDialog()
     MarkStage("dialog");
     CDialog::OnInitDialog();
 
+    // The view sets the caption and the level icons at the first refresh.
     SetIcon(m_appIcon.Large(), TRUE);
     SetIcon(m_appIcon.Small(), FALSE);
-    SetWindowText(kProductName);
 
     // The window has a fixed size: Move, Minimize and Close remain.
     HMENU sysMenu = GetSystemMenu(FALSE);
@@ -85,13 +97,13 @@ BOOL CMainDialog::OnInitDialog()
     m_store.SetPath(SettingsFilePath(m_strProgramDir));
     m_panel.SetupMeters();
     // One reading serves the defaults, the first tip and the first figures.
-    CMemoryStatus ms;
-    ms.Refresh();
-    LoadSettings(ms);
+    m_reading = m_readings.Memory();
+    SampleReadings();
+    LoadSettings();
     ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
     MarkStage("files");
-    RefreshStatistics(ms);
+    ShowView();
     MarkStage("refresh");
     SetTimer(kRefreshTimer, kRefreshMs);
     if (m_bStartMinimized)
@@ -129,12 +141,12 @@ void CMainDialog::SetLayer(UINT flags, int x, int y) const
     SetWindowPos(m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE | flags);
 }
 
-void CMainDialog::LoadSettings(const CMemoryStatus& ms)
+void CMainDialog::LoadSettings()
 {
-    m_settings = m_store.LoadSettings(ms.dwTotalPhys);
+    m_settings = m_store.LoadSettings(m_reading.dwTotalPhys);
     SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
     KeepOnScreen();
-    if (m_settings.m_bSysTrayIcon && !AddTrayIcon(ms))
+    if (m_settings.m_bSysTrayIcon && !AddTrayIcon())
         MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
 }
 
@@ -186,16 +198,18 @@ void CMainDialog::OnApplyChanges()
     MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONEXCLAMATION);
 }
 
-const CIconPair& CMainDialog::LevelIcons(LevelIcon level) const
+const CIconPair& CMainDialog::Icons(WindowIcon icon) const
 {
-    switch (level) {
-    case LevelIcon::Red:
+    switch (icon) {
+    case WindowIcon::Red:
         return m_redIcon;
-    case LevelIcon::Yellow:
+    case WindowIcon::Yellow:
         return m_yellowIcon;
-    case LevelIcon::Green:
+    case WindowIcon::Green:
         return m_greenIcon;
-    case LevelIcon::AutoOff:
+    case WindowIcon::Busy:
+        return m_busyIcon;
+    case WindowIcon::AutoOff:
         break;
     }
     return m_autoOffIcon;
@@ -207,85 +221,97 @@ void CMainDialog::OnTimer(UINT_PTR)
     KillTimer(kRefreshTimer);
     // Any restore from now on is the user's.
     m_bHeldMinimized = false;
-    CMemoryStatus ms;
-    ms.Refresh();
-    if (TriggerReached(m_settings.m_nTriggerLevel, ms.dwAvailPhys))
-        StartOptimize(ms);
-    RefreshStatistics(ms);
+    m_reading = m_readings.Memory();
+    if (TriggerReached(m_settings.m_nTriggerLevel, m_reading.dwAvailPhys))
+        StartOptimize();
+    // A run shows its busy state until the first tick after its end.
+    if (!m_optimizer.IsRunning())
+        m_run = RunView();
+    SampleReadings();
+    ShowView();
     SetTimer(kRefreshTimer, kRefreshMs);
     Default();
 }
 
-void CMainDialog::RefreshStatistics(const CMemoryStatus& ms)
+void CMainDialog::SampleReadings()
 {
-    const bool optimizing = m_optimizer.IsRunning();
-    m_panel.RefreshStatistics(ms, optimizing);
-    // While a run is active the window and tray icons stay as it set them.
-    if (optimizing)
-        return;
-    const CIconPair& level =
-        LevelIcons(ChooseLevelIcon(m_settings.m_nTriggerLevel, FreePercent(ms.dwAvailPhys, ms.dwTotalPhys)));
-    if (GetIcon(FALSE) != level.Small()) {
-        SetIcon(level.Large(), TRUE);
-        SetIcon(level.Small(), FALSE);
-    }
-    if (m_tray.IsPresent()) {
-        m_tray.UpdateTrayIcon(GetIcon(FALSE), RefreshedTipText(Kilobytes(ms.dwAvailPhys), GetText(TextKey::KB),
-                                                               GetText(TextKey::Free)));
-    }
+    // No processor sample during a run: the first one after it measures the
+    // whole interval.
+    m_nCpuLoad = m_optimizer.IsRunning() ? 0 : m_readings.CpuLoad();
+    m_dwTickCount = m_readings.TickCount();
 }
 
-OptimizeRequest CMainDialog::MakeOptimizeRequest()
+MainView CMainDialog::CurrentView() const
 {
-    // The worker gets its own copy of the text: a language change may
-    // replace the store's while it runs.
-    return OptimizeRequest{m_hWnd,
-                           m_btnOptimize.m_hWnd,
-                           m_busyIcon.Small(),
-                           &m_tray,
-                           m_settings.m_nMemToFree,
-                           m_settings.m_bUseIncrementalRelease,
-                           GetText(TextKey::OptimizingRam)};
+    return ComputeMainView(m_reading, m_nCpuLoad, m_dwTickCount, m_settings.m_nTriggerLevel, m_run);
 }
 
-void CMainDialog::StartOptimize(const CMemoryStatus& ms)
+void CMainDialog::ShowView()
 {
-    m_optimizer.StartOptimize(MakeOptimizeRequest(), ms);
+    const MainView view = CurrentView();
+    m_panel.Show(view, m_bShown ? &m_shown : nullptr);
+    if (!m_bShown || view.title != m_shown.title)
+        SetWindowText(view.title);
+    if (!m_bShown || view.largeIcon != m_shown.largeIcon)
+        SetIcon(Icons(view.largeIcon).Large(), TRUE);
+    if (!m_bShown || view.smallIcon != m_shown.smallIcon)
+        SetIcon(Icons(view.smallIcon).Small(), FALSE);
+    m_tray.UpdateTrayIcon(Icons(view.smallIcon).Small(), view.tip);
+    m_shown = view;
+    m_bShown = true;
+}
+
+OptimizeStart CMainDialog::StartOptimize()
+{
+    const OptimizeStart start =
+        m_optimizer.StartOptimize(m_settings.m_nMemToFree, m_settings.m_bUseIncrementalRelease, m_reading, m_hWnd);
+    if (start == OptimizeStart::Started) {
+        // The run keeps the text of its start: a language change may replace
+        // the store's while it runs.
+        const std::string& text = GetText(TextKey::OptimizingRam);
+        m_run = RunView{true, text, text, m_bShown ? m_shown.largeIcon : WindowIcon::AutoOff};
+        m_btnOptimize.EnableWindow(FALSE);
+    }
+    return start;
 }
 
 void CMainDialog::OnOptimize()
 {
-    CMemoryStatus ms;
-    ms.Refresh();
-    StartOptimize(ms);
+    m_reading = m_readings.Memory();
+    if (StartOptimize() == OptimizeStart::Started)
+        ShowView();
 }
 
 LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
 {
-    CMemoryStatus ms;
-    ms.Refresh();
-    switch (m_optimizer.StartOptimize(MakeOptimizeRequest(), ms)) {
-    case OptimizeStart::Started:
-        return kExitOptimized;
-    case OptimizeStart::NotNeeded:
-        return kExitNotNeeded;
-    case OptimizeStart::Busy:
-    case OptimizeStart::NoThread:
-        break;
+    m_reading = m_readings.Memory();
+    const OptimizeStart start = StartOptimize();
+    if (start == OptimizeStart::Started)
+        ShowView();
+    return ExitCodeOf(start);
+}
+
+LRESULT CMainDialog::OnWorkerStep(WPARAM wParam, LPARAM)
+{
+    if (m_optimizer.IsRunning()) {
+        m_run.title = StepTitle(wParam);
+        ShowView();
     }
-    return kExitCouldNotRun;
+    return 0;
 }
 
 LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
 {
     m_optimizer.OnWorkerDone();
+    m_run.title.clear();
+    m_btnOptimize.EnableWindow(TRUE);
+    ShowView();
     return 1;
 }
 
-bool CMainDialog::AddTrayIcon(const CMemoryStatus& ms)
+bool CMainDialog::AddTrayIcon()
 {
-    return m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE),
-                              FirstTipText(GetText(TextKey::FreeRam), Kilobytes(ms.dwAvailPhys), GetText(TextKey::KB)));
+    return m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE), CurrentView().addTip);
 }
 
 void CMainDialog::RestoreFromTray()
@@ -295,6 +321,7 @@ void CMainDialog::RestoreFromTray()
     // show below makes the restore visible.
     ::OpenIcon(m_hWnd);
     SetLayer(SWP_NOMOVE | SWP_SHOWWINDOW);
+    m_tray.Resend();
     SetForegroundWindow();
 }
 
@@ -331,19 +358,20 @@ void CMainDialog::OnSettings()
     if (m_tray.IsPresent())
         RestoreFromTray();
 
-    CMemoryStatus ms;
-    ms.Refresh();
-    CSettingsDialog dlg(this, m_settings, ms.dwTotalPhys);
+    CSettingsDialog dlg(this, m_settings, m_readings.Memory().dwTotalPhys);
     if (dlg.DoModal() != IDOK)
         return;
 
     m_settings = dlg.Values();
     SetLayer(SWP_NOMOVE);
     if (m_settings.m_bSysTrayIcon && !m_tray.IsPresent())
-        AddTrayIcon(ms);
+        AddTrayIcon();
     else if (!m_settings.m_bSysTrayIcon && m_tray.IsPresent())
         m_tray.RemoveTrayIcon();
     LoadMainTexts(m_hWnd);
+    // The new texts, and a trigger level that may have turned automatic
+    // optimization on or off.
+    ShowView();
 }
 
 void CMainDialog::OnAbout()
@@ -434,6 +462,7 @@ void CMainDialog::OnSize(UINT nType, int, int)
     if (nType == SIZE_MINIMIZED)
         m_bHeldInTray = true;
     SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
+    m_tray.Resend();
 }
 
 void CMainDialog::OnPaint()

@@ -1,12 +1,15 @@
 // The main window: it composes the statistics panel, the optimization run,
 // the tray icon and the settings, and receives every command of the
-// program.
+// program. Each tick, run report and language change gives one view
+// (MainView), which the window and its parts only show.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "app/MainView.h"
+#include "app/Readings.h"
 #include "app/Settings.h"
 #include "app/StatisticsPanel.h"
 #include "framework/Afx.h"
@@ -15,52 +18,26 @@
 #include "ui/SettingsValues.h"
 #include "ui/TrayIcon.h"
 
-enum class LevelIcon;
-
 // From a copy started with "/optimize": start a run as Optimize would;
 // answers with that copy's exit code.
 #define WM_OPTIMIZE_REQUEST (WM_APP + 1)
 
 class CMainDialog : public CMovableDialog {
 public:
-    explicit CMainDialog(CWnd* pParent = nullptr);
+    // startMinimized: "/tray". readings: where the figures come from (the
+    // system's unless given); trayLibrary: the shell library that serves
+    // the tray icon.
+    explicit CMainDialog(bool startMinimized = false, const CReadings* readings = nullptr,
+                         const wchar_t* trayLibrary = L"SHELL32");
 
-    // Reads the settings (defaults from `ms`) and applies them: position,
-    // layer and the tray icon.
-    void LoadSettings(const CMemoryStatus& ms);
-    // Writes the settings with the window's position; true when every value
-    // was written.
-    bool SaveSettings();
-    // Shows `ms` on the panel; picks the level icon and the tray tip.
-    void RefreshStatistics(const CMemoryStatus& ms);
-    // Starts a run with the current settings and the reading `ms`.
-    void StartOptimize(const CMemoryStatus& ms);
-    // What a run started now is given.
-    OptimizeRequest MakeOptimizeRequest();
-    bool AddTrayIcon(const CMemoryStatus& ms);
-    void RestoreFromTray();
-
-    CButton m_btnOptimize;
-    CStatisticsPanel m_panel;
-    COptimizer m_optimizer;
-    CTrayIcon m_tray;
-    CSettingsStore m_store;
-    SettingsValues m_settings;
-    // Each at the system's large and small icon size: the window shows a
-    // pair, the tray its small icon; the busy one replaces the small icon
-    // during a run.
-    CIconPair m_appIcon;
-    CIconPair m_redIcon;
-    CIconPair m_greenIcon;
-    CIconPair m_yellowIcon;
-    CIconPair m_busyIcon;
-    CIconPair m_autoOffIcon;
-    std::string m_strProgramDir;  // ends in a backslash; empty when unknown
-    bool m_bStartMinimized = false;  // "/tray"
-
-    // Handlers (the main window's message map)
+protected:
     BOOL OnInitDialog() override;
     void OnCancel() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    const CMessageMap* GetMessageMap() const override;
+
+private:
+    // Handlers (the main window's message map)
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnTimer(UINT_PTR nIDEvent);
@@ -77,6 +54,7 @@ public:
     void OnSize(UINT nType, int cx, int cy);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWorkerStep(WPARAM wParam, LPARAM lParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(HWND hWnd, POINT point);
     void OnEndSession(BOOL bEnding);
@@ -86,22 +64,62 @@ public:
     void OnSysColorChange();
     void OnDisplayChange();
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    const CMessageMap* GetMessageMap() const override;
-
-private:
+    // Reads the settings (defaults from the last reading) and applies
+    // them: position, layer and the tray icon.
+    void LoadSettings();
+    // Writes the settings with the window's position; true when every value
+    // was written and reads back.
+    bool SaveSettings();
+    // The processor load and the tick count of this tick, beside the
+    // memory reading taken before.
+    void SampleReadings();
+    // The view of the last readings, the settings, the texts and the run.
+    MainView CurrentView() const;
+    // Shows the current view: each part only where it changed.
+    void ShowView();
+    // Starts a run with the current settings and the last memory reading.
+    OptimizeStart StartOptimize();
+    bool AddTrayIcon();
+    void RestoreFromTray();
     void StartMinimized();
     // Moves the window, if need be, so that its caption bar is on a
     // monitor's work area.
     void KeepOnScreen() const;
     // SetWindowPos in the layer the settings ask for (topmost or not).
     void SetLayer(UINT flags, int x = 0, int y = 0) const;
-    const CIconPair& LevelIcons(LevelIcon level) const;
-
-    bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
-    bool m_bHeldInTray = false;     // hidden in the tray and not yet brought back
+    const CIconPair& Icons(WindowIcon icon) const;
 
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;
+
+    const CReadings& m_readings;
+    CButton m_btnOptimize;
+    CStatisticsPanel m_panel;
+    COptimizer m_optimizer;
+    CTrayIcon m_tray;
+    CSettingsStore m_store;
+    SettingsValues m_settings;
+    // Each at the system's large and small icon size: the window shows a
+    // pair, the tray its small icon; the busy one replaces the small icon
+    // during a run.
+    CIconPair m_appIcon;
+    CIconPair m_redIcon;
+    CIconPair m_greenIcon;
+    CIconPair m_yellowIcon;
+    CIconPair m_busyIcon;
+    CIconPair m_autoOffIcon;
+    std::string m_strProgramDir;  // ends in a backslash; empty when unknown
+
+    // The inputs of the view besides the settings and the texts.
+    CMemoryStatus m_reading;
+    int m_nCpuLoad = 0;
+    DWORD m_dwTickCount = 0;
+    RunView m_run;
+    // What the window shows; nothing before the first view.
+    MainView m_shown;
+    bool m_bShown = false;
+
+    bool m_bStartMinimized;         // "/tray"
+    bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
+    bool m_bHeldInTray = false;     // hidden in the tray and not yet brought back
 };

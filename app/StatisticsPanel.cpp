@@ -2,15 +2,11 @@
 
 #include <string>
 
-#include "app/StatsText.h"
-#include "i18n/TextTable.h"
-#include "measure/CpuUsage.h"
 #include "resources/resource.h"
 
 void CStatisticsPanel::DoDataExchange(CDataExchange* pDX)
 {
     m_pDialog = pDX->m_pDlgWnd;
-    DDX_Control(pDX, IDC_PAGEFILE_LINE, m_lblPageFile);
     DDX_Control(pDX, IDC_MEMORYLOAD_METER, m_meterMemoryLoad);
     DDX_Control(pDX, IDC_FREERAM_METER, m_meterFreeRam);
     DDX_Control(pDX, IDC_CPU_METER, m_meterCpu);
@@ -49,37 +45,29 @@ void CStatisticsPanel::OnDisplayChange()
         meter->OnDisplayChange();
 }
 
-void CStatisticsPanel::FormatUptime()
+void CStatisticsPanel::Show(const MainView& view, const MainView* shown)
 {
-    lstrcpynA(m_szUptime, ::FormatUptime(::GetTickCount()).c_str(), sizeof m_szUptime);
-}
-
-void CStatisticsPanel::RefreshStatistics(const CMemoryStatus& ms, bool optimizing)
-{
-    const std::string& kb = GetText(TextKey::KB);
-    const std::string& mb = GetText(TextKey::MB);
-    const std::string& freeRam = GetText(TextKey::FreeRam);
-    const std::string& swapFile = GetText(TextKey::SwapFile);
-    if (optimizing) {
-        m_pDialog->SetDlgItemTextIfChanged(IDC_FREERAM_LINE, FreeRamPlaceholderLine(freeRam, kb).c_str());
-        m_meterFreeRam.SetPos(0);
-        m_meterMemoryLoad.SetPos(0);
-        m_lblPageFile.SetWindowTextIfChanged(PageFilePlaceholderLine(swapFile, mb).c_str());
-        m_meterPageFile.SetPos(0);
-        // No processor sample: the first one after the run measures the
-        // whole interval.
-        m_meterCpu.SetPos(0);
-    } else {
-        m_pDialog->SetDlgItemTextIfChanged(IDC_FREERAM_LINE, FreeRamLine(freeRam, ms.dwAvailPhys, kb).c_str());
-        m_meterFreeRam.SetPos(static_cast<int>(FreePercent(ms.dwAvailPhys, ms.dwTotalPhys)));
-        m_meterMemoryLoad.SetPos(static_cast<int>(ms.dwMemoryLoad));
-        m_lblPageFile.SetWindowTextIfChanged(
-            PageFileLine(swapFile, ms.dwTotalPageFile, ms.dwAvailPageFile, mb).c_str());
-        m_meterPageFile.SetPos(PageFileUsedPercent(ms.dwAvailPageFile, ms.dwTotalPageFile));
-        m_meterCpu.SetPos(g_cpuUsage.GetCpuUsage());
+    const struct {
+        int id;
+        const std::string MainView::*line;
+    } lines[] = {
+        {IDC_FREERAM_LINE, &MainView::freeRamLine},     {IDC_MEMORYLOAD_CAPTION, &MainView::memoryLoadCaption},
+        {IDC_TOTALRAM_LINE, &MainView::totalRamLine},   {IDC_PAGEFILE_LINE, &MainView::pageFileLine},
+        {IDC_UPTIME_LINE, &MainView::uptimeLine},
+    };
+    for (const auto& line : lines) {
+        if (shown == nullptr || view.*line.line != shown->*line.line)
+            m_pDialog->SetDlgItemText(line.id, view.*line.line);
     }
-    m_pDialog->SetDlgItemTextIfChanged(IDC_TOTALRAM_LINE, TotalRamLine(GetText(TextKey::TotalRam), ms.dwTotalPhys, mb).c_str());
-    m_pDialog->SetDlgItemTextIfChanged(IDC_MEMORYLOAD_CAPTION, GetText(TextKey::MemoryLoad).c_str());
-    FormatUptime();
-    m_pDialog->SetDlgItemTextIfChanged(IDC_UPTIME_LINE, UptimeLine(GetText(TextKey::Uptime), m_szUptime).c_str());
+    const struct {
+        CMeterCtrl& meter;
+        const MeterView& shows;
+    } meters[] = {
+        {m_meterFreeRam, view.freeRam},
+        {m_meterMemoryLoad, view.memoryLoad},
+        {m_meterPageFile, view.pageFile},
+        {m_meterCpu, view.cpu},
+    };
+    for (const auto& meter : meters)
+        meter.meter.Show(meter.shows.pos, meter.shows.text);
 }

@@ -1,33 +1,29 @@
 // The statistics panel of the main window: five text lines and four
-// meters, filled from one memory reading.
+// meters, showing their part of the window's view.
 #pragma once
 
+#include "app/MainView.h"
 #include "framework/Afx.h"
-#include "measure/MemoryStatus.h"
 #include "ui/MeterCtrl.h"
 
 class CStatisticsPanel {
 public:
     // Binds the panel's controls of the dialog that runs the exchange.
     void DoDataExchange(CDataExchange* pDX);
-    // The meters' colours and percentage texts.
+    // The meters' colours.
     void SetupMeters();
     // Handed on from the main window, which alone receives them.
     void OnSysColorChange();
     void OnDisplayChange();
 
-    // Shows `ms`; while an optimization runs, zeros instead of the live
-    // figures (the total and the uptime stay live).
-    void RefreshStatistics(const CMemoryStatus& ms, bool optimizing);
-    void FormatUptime();
+    // Shows the view's lines and meters; a line is set only when it differs
+    // from the one of `shown`, the view shown before (null: none yet).
+    void Show(const MainView& view, const MainView* shown);
 
-    CStatic m_lblPageFile;
+private:
+    const CWnd* m_pDialog = nullptr;
     CMeterCtrl m_meterMemoryLoad;
     CMeterCtrl m_meterFreeRam;
     CMeterCtrl m_meterCpu;
     CMeterCtrl m_meterPageFile;
-    char m_szUptime[40] = "";
-
-private:
-    const CWnd* m_pDialog = nullptr;
 };

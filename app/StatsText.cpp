@@ -1,5 +1,10 @@
 #include "StatsText.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "resources/Product.h"
+
 namespace {
 
 // "%02u"
@@ -17,19 +22,92 @@ std::string FormatUptime(std::uint32_t tickCountMs)
            TwoDigits(s % 60) + " ";
 }
 
-std::string PageFileText(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,
+std::string FreeRamLine(const std::string& label, unsigned long long freeKb, const std::string& kbUnit)
+{
+    return JoinWords(label, FormatThousands(static_cast<long long>(freeKb)), kbUnit);
+}
+
+std::string FreeRamPlaceholderLine(const std::string& label, const std::string& kbUnit)
+{
+    return JoinWords(label, "0", kbUnit);
+}
+
+std::string TotalRamLine(const std::string& label, unsigned long long totalMb, const std::string& mbUnit)
+{
+    return JoinWords(label, FormatThousands(static_cast<long long>(totalMb) + 1), mbUnit);
+}
+
+std::string PageFileLine(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,
                          const std::string& mbUnit)
 {
     return label + " " + std::to_string(usedMb) + " " + mbUnit + " / " + std::to_string(totalMb) + " " + mbUnit;
 }
 
-LevelIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent)
+std::string PageFilePlaceholderLine(const std::string& label, const std::string& mbUnit)
+{
+    return PageFileLine(label, 0, 0, mbUnit);
+}
+
+std::string UptimeLine(const std::string& label, const std::string& uptime)
+{
+    return label + " " + uptime;
+}
+
+WindowIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent)
 {
     if (triggerLevelMb == 0)
-        return LevelIcon::AutoOff;
+        return WindowIcon::AutoOff;
     if (freePercent < 12.0)
-        return LevelIcon::Red;
+        return WindowIcon::Red;
     if (freePercent >= 67.0)
-        return LevelIcon::Green;
-    return LevelIcon::Yellow;
+        return WindowIcon::Green;
+    return WindowIcon::Yellow;
+}
+
+std::string FormatThousands(long long value)
+{
+    std::string digits = std::to_string(value);
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (negative)
+        digits.erase(0, 1);
+
+    std::string grouped;
+    int copied = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        grouped += *it;
+        if (++copied % 3 == 0 && it + 1 != digits.rend())
+            grouped += ',';
+    }
+    if (negative)
+        grouped += '-';
+    std::reverse(grouped.begin(), grouped.end());
+    return grouped;
+}
+
+std::string JoinWords(const std::string& first, const std::string& second, const std::string& third)
+{
+    return first + " " + second + " " + third;
+}
+
+std::string FirstTipText(const std::string& freeRamLabel, unsigned long long freeKb, const std::string& kbUnit)
+{
+    return JoinWords(freeRamLabel, std::to_string(freeKb), kbUnit);
+}
+
+std::string RefreshedTipText(unsigned long long freeKb, const std::string& kbUnit, const std::string& freeWord)
+{
+    return JoinWords(FormatThousands(static_cast<long long>(freeKb)), kbUnit, freeWord);
+}
+
+std::string MeterPercentText(int pos, int upper)
+{
+    // As "%.0f%%" writes it: to the nearest whole number, a half to the
+    // even one (the default rounding).
+    const double value = upper != 0 ? pos * 100.0 / upper : 0.0;
+    return std::to_string(static_cast<long long>(std::nearbyint(value))) + "%";
+}
+
+std::string ComposeTip(const std::string& text)
+{
+    return std::string(kProductName) + " - " + text;
 }

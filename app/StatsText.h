@@ -1,83 +1,60 @@
-// What the statistics panel shows, computed from one memory reading: the
-// text lines, the meter positions, the level icon and the trigger test.
-// Byte figures come in the platform's width (32-bit or 64-bit).
+// The texts of the main window's figures, meters and tray tip, the level
+// icon and the trigger test: the formats of the view (MainView).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "i18n/TextFormat.h"
 #include "measure/MemoryUnits.h"
-#include "measure/Percent.h"
+
+// Decimal text with a comma after every three digits from the right.
+std::string FormatThousands(long long value);
+
+// "%s %s %s"
+std::string JoinWords(const std::string& first, const std::string& second, const std::string& third);
 
 // Time since Windows started as "DD/HH:MM:SS " (with the trailing blank),
 // from the system tick count in milliseconds.
 std::string FormatUptime(std::uint32_t tickCountMs);
 
-template <typename Bytes>
-std::string FreeRamLine(const std::string& label, Bytes availPhys, const std::string& kbUnit)
-{
-    return JoinWords(label, FormatThousands(static_cast<long long>(Kilobytes(availPhys))), kbUnit);
-}
+std::string FreeRamLine(const std::string& label, unsigned long long freeKb, const std::string& kbUnit);
 
 // Shown while an optimization runs.
-inline std::string FreeRamPlaceholderLine(const std::string& label, const std::string& kbUnit)
-{
-    return JoinWords(label, "0", kbUnit);
-}
+std::string FreeRamPlaceholderLine(const std::string& label, const std::string& kbUnit);
 
 // Whole megabytes rounded down, plus one.
-template <typename Bytes>
-std::string TotalRamLine(const std::string& label, Bytes totalPhys, const std::string& mbUnit)
-{
-    return JoinWords(label, FormatThousands(static_cast<long long>(Megabytes(totalPhys)) + 1), mbUnit);
-}
+std::string TotalRamLine(const std::string& label, unsigned long long totalMb, const std::string& mbUnit);
 
-std::string PageFileText(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,
+// "used MB / total MB", without group separators.
+std::string PageFileLine(const std::string& label, unsigned long long usedMb, unsigned long long totalMb,
                          const std::string& mbUnit);
 
-// "used MB / total MB"; the used bytes are the difference in the platform's
-// width, taken before the shift.
-template <typename Bytes>
-std::string PageFileLine(const std::string& label, Bytes totalPageFile, Bytes availPageFile, const std::string& mbUnit)
-{
-    const Bytes used = static_cast<Bytes>(totalPageFile - availPageFile);
-    return PageFileText(label, Megabytes(used), Megabytes(totalPageFile), mbUnit);
-}
+std::string PageFilePlaceholderLine(const std::string& label, const std::string& mbUnit);
 
-inline std::string PageFilePlaceholderLine(const std::string& label, const std::string& mbUnit)
-{
-    return PageFileText(label, 0, 0, mbUnit);
-}
+std::string UptimeLine(const std::string& label, const std::string& uptime);
 
-inline std::string UptimeLine(const std::string& label, const std::string& uptime)
-{
-    return label + " " + uptime;
-}
+// The meter's text: pos as a whole percentage of upper, and "%".
+std::string MeterPercentText(int pos, int upper);
 
-// Free physical memory in percent, untruncated.
-template <typename Bytes>
-double FreePercent(Bytes availPhys, Bytes totalPhys)
-{
-    return totalPhys == 0 ? 0.0 : static_cast<double>(availPhys) / static_cast<double>(totalPhys) * 100.0;
-}
+// The tray tip: "Brisklet Free - " followed by text. (The tray cuts it to
+// what its tip field holds.)
+std::string ComposeTip(const std::string& text);
 
-// Used share of the page file in percent; an empty meter when the system
-// reports no page file at all.
-template <typename Bytes>
-std::int32_t PageFileUsedPercent(Bytes availPageFile, Bytes totalPageFile)
-{
-    if (totalPageFile == 0)
-        return 0;
-    CPercent percent;
-    return 100 - percent.Calc(availPageFile, totalPageFile);
-}
+// The tip right after the icon is added: the free-RAM label, the free
+// kilobytes without group separators and the unit word.
+std::string FirstTipText(const std::string& freeRamLabel, unsigned long long freeKb, const std::string& kbUnit);
 
-enum class LevelIcon { AutoOff, Red, Yellow, Green };
+// The tip of every refresh: the free kilobytes with group separators, the
+// unit word and the word for "free".
+std::string RefreshedTipText(unsigned long long freeKb, const std::string& kbUnit, const std::string& freeWord);
 
-// Red below 12 percent free, green from 67 percent, yellow in between; the
-// auto-off icon whenever automatic optimization is off (trigger level 0).
-LevelIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent);
+// The window's icons: a level icon, or the busy one during a run.
+enum class WindowIcon { AutoOff, Red, Yellow, Green, Busy };
+
+// The level icon: red below 12 percent free, green from 67 percent, yellow
+// in between; the auto-off icon whenever automatic optimization is off
+// (trigger level 0).
+WindowIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent);
 
 // Whether the refresh tick asks for an optimization: a trigger level above
 // 0 and fewer whole free megabytes than it (equal is not less).

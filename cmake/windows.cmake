@@ -54,6 +54,7 @@ add_library(bkfr_app STATIC
     app/HelpCommands.cpp
     app/ProgramDir.cpp
     app/MainDialog.cpp
+    app/Readings.cpp
     app/Settings.cpp
     app/StatisticsPanel.cpp
     i18n/Language.cpp

@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Dialog.h"
 #include "Gdi.h"
+#include "Handle.h"
 #include "Thread.h"
 #include "WinApp.h"
 #include "Wnd.h"

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 
 class CWnd;
 
@@ -123,8 +124,12 @@ private:
 };
 
 // ---------------------------------------------------------------------------
-// Message cracking. Each kind of handler has one signature; the thunk that
-// unpacks wParam and lParam for it is written once here.
+// Message cracking. A row of a message map names its message, and compiles
+// only with a handler of that message's one signature: the cracker of the
+// message says which, and unpacks wParam and lParam for it. A message with
+// no cracker cannot be mapped. Private messages (WM_USER and above) carry
+// what their sender defines: their handlers take both parameters as they
+// are and return the answer.
 
 namespace afx_detail {
 
@@ -143,116 +148,208 @@ inline POINT PointFromLParam(LPARAM lParam)
     return pt;
 }
 
-// void OnPaint(), OnDestroy(), command handlers
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(), WPARAM, LPARAM)
-{
-    (t.*f)();
-    return 0;
-}
-// HCURSOR OnQueryDragIcon()
-template <class T>
-LRESULT Crack(T& t, HCURSOR (T::*f)(), WPARAM, LPARAM)
-{
-    return reinterpret_cast<LRESULT>((t.*f)());
-}
-// void OnTimer(UINT_PTR nIDEvent)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(UINT_PTR), WPARAM wParam, LPARAM)
-{
-    (t.*f)(static_cast<UINT_PTR>(wParam));
-    return 0;
-}
-// void OnEndSession(BOOL bEnding)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(BOOL), WPARAM wParam, LPARAM)
-{
-    (t.*f)(static_cast<BOOL>(wParam));
-    return 0;
-}
-// void OnSize(UINT nType, int cx, int cy)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(UINT, int, int), WPARAM wParam, LPARAM lParam)
-{
-    (t.*f)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-    return 0;
-}
-// void OnSysCommand(UINT nID, LPARAM lParam)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(UINT, LPARAM), WPARAM wParam, LPARAM lParam)
-{
-    (t.*f)(static_cast<UINT>(wParam), lParam);
-    return 0;
-}
-// LRESULT OnSomething(WPARAM, LPARAM): private messages, passed through
-template <class T>
-LRESULT Crack(T& t, LRESULT (T::*f)(WPARAM, LPARAM), WPARAM wParam, LPARAM lParam)
-{
-    return (t.*f)(wParam, lParam);
-}
-// void OnContextMenu(HWND hWnd, POINT point), point in screen coordinates
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(HWND, POINT), WPARAM wParam, LPARAM lParam)
-{
-    (t.*f)(reinterpret_cast<HWND>(wParam), PointFromLParam(lParam));
-    return 0;
-}
-// void OnLButtonDown(UINT nFlags, POINT point), point in client coordinates
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(UINT, POINT), WPARAM wParam, LPARAM lParam)
-{
-    (t.*f)(static_cast<UINT>(wParam), PointFromLParam(lParam));
-    return 0;
-}
-// BOOL OnQueryOpen()
-template <class T>
-LRESULT Crack(T& t, BOOL (T::*f)(), WPARAM, LPARAM)
-{
-    return (t.*f)();
-}
-// BOOL OnEraseBkgnd(HDC hDC)
-template <class T>
-LRESULT Crack(T& t, BOOL (T::*f)(HDC), WPARAM wParam, LPARAM)
-{
-    return (t.*f)(reinterpret_cast<HDC>(wParam));
-}
-// void OnWindowPosChanging(WINDOWPOS* pos)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(WINDOWPOS*), WPARAM, LPARAM lParam)
-{
-    (t.*f)(reinterpret_cast<WINDOWPOS*>(lParam));
-    return 0;
-}
-// void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar)
-template <class T>
-LRESULT Crack(T& t, void (T::*f)(UINT, UINT, HWND), WPARAM wParam, LPARAM lParam)
-{
-    (t.*f)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-    return 0;
-}
+template <UINT Message, bool Private = (Message >= WM_USER)>
+struct Cracker;
 
-template <auto F>
+// LRESULT OnSomething(WPARAM, LPARAM): private messages, passed through
+template <UINT Message>
+struct Cracker<Message, true> {
+    template <class T>
+    using Handler = LRESULT (T::*)(WPARAM, LPARAM);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        return (t.*f)(wParam, lParam);
+    }
+};
+
+// void OnSomething(): the message carries nothing the handler needs
+template <UINT Message>
+struct PlainCracker {
+    template <class T>
+    using Handler = void (T::*)();
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM, LPARAM)
+    {
+        (t.*f)();
+        return 0;
+    }
+};
+template <>
+struct Cracker<WM_PAINT> : PlainCracker<WM_PAINT> {};
+template <>
+struct Cracker<WM_DESTROY> : PlainCracker<WM_DESTROY> {};
+template <>
+struct Cracker<WM_SYSCOLORCHANGE> : PlainCracker<WM_SYSCOLORCHANGE> {};
+template <>
+struct Cracker<WM_DISPLAYCHANGE> : PlainCracker<WM_DISPLAYCHANGE> {};
+
+// HCURSOR OnQueryDragIcon()
+template <>
+struct Cracker<WM_QUERYDRAGICON> {
+    template <class T>
+    using Handler = HCURSOR (T::*)();
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM, LPARAM)
+    {
+        return reinterpret_cast<LRESULT>((t.*f)());
+    }
+};
+// BOOL OnQueryOpen()
+template <>
+struct Cracker<WM_QUERYOPEN> {
+    template <class T>
+    using Handler = BOOL (T::*)();
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM, LPARAM)
+    {
+        return (t.*f)();
+    }
+};
+// void OnTimer(UINT_PTR nIDEvent)
+template <>
+struct Cracker<WM_TIMER> {
+    template <class T>
+    using Handler = void (T::*)(UINT_PTR);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM)
+    {
+        (t.*f)(static_cast<UINT_PTR>(wParam));
+        return 0;
+    }
+};
+// void OnEndSession(BOOL bEnding)
+template <>
+struct Cracker<WM_ENDSESSION> {
+    template <class T>
+    using Handler = void (T::*)(BOOL);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM)
+    {
+        (t.*f)(static_cast<BOOL>(wParam));
+        return 0;
+    }
+};
+// void OnSize(UINT nType, int cx, int cy)
+template <>
+struct Cracker<WM_SIZE> {
+    template <class T>
+    using Handler = void (T::*)(UINT, int, int);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    }
+};
+// void OnSysCommand(UINT nID, LPARAM lParam)
+template <>
+struct Cracker<WM_SYSCOMMAND> {
+    template <class T>
+    using Handler = void (T::*)(UINT, LPARAM);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(static_cast<UINT>(wParam), lParam);
+        return 0;
+    }
+};
+// void OnContextMenu(HWND hWnd, POINT point), point in screen coordinates
+template <>
+struct Cracker<WM_CONTEXTMENU> {
+    template <class T>
+    using Handler = void (T::*)(HWND, POINT);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(reinterpret_cast<HWND>(wParam), PointFromLParam(lParam));
+        return 0;
+    }
+};
+// void OnLButtonDown(UINT nFlags, POINT point), point in client coordinates
+template <>
+struct Cracker<WM_LBUTTONDOWN> {
+    template <class T>
+    using Handler = void (T::*)(UINT, POINT);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        return 0;
+    }
+};
+// BOOL OnEraseBkgnd(HDC hDC)
+template <>
+struct Cracker<WM_ERASEBKGND> {
+    template <class T>
+    using Handler = BOOL (T::*)(HDC);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM)
+    {
+        return (t.*f)(reinterpret_cast<HDC>(wParam));
+    }
+};
+// void OnWindowPosChanging(WINDOWPOS* pos)
+template <>
+struct Cracker<WM_WINDOWPOSCHANGING> {
+    template <class T>
+    using Handler = void (T::*)(WINDOWPOS*);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM, LPARAM lParam)
+    {
+        (t.*f)(reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    }
+};
+// void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar)
+template <>
+struct Cracker<WM_HSCROLL> {
+    template <class T>
+    using Handler = void (T::*)(UINT, UINT, HWND);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+};
+// void OnCommand(): a menu command or a control's notification
+template <>
+struct Cracker<WM_COMMAND> : PlainCracker<WM_COMMAND> {};
+
+template <UINT Message, auto F>
 LRESULT Thunk(CWnd& wnd, WPARAM wParam, LPARAM lParam)
 {
     using T = typename MemberOf<decltype(F)>::type;
-    return Crack<T>(static_cast<T&>(wnd), F, wParam, lParam);
+    return Cracker<Message>::template Call<T>(static_cast<T&>(wnd), F, wParam, lParam);
+}
+
+template <UINT Message, auto F>
+constexpr CMessageEntry Row(UINT code, UINT id)
+{
+    using T = typename MemberOf<decltype(F)>::type;
+    using Handler = typename Cracker<Message>::template Handler<T>;
+    static_assert(std::is_same<decltype(F), Handler>::value, "the handler's signature is not the one of its message");
+    return {Message, code, id, &Thunk<Message, F>};
 }
 
 }  // namespace afx_detail
 
-// A window message handled by member F.
-template <auto F>
-constexpr CMessageEntry OnMessage(UINT message)
+// Window message Message, handled by member F of the message's signature.
+template <UINT Message, auto F>
+constexpr CMessageEntry OnMessage()
 {
-    return {message, 0, 0, &afx_detail::Thunk<F>};
+    static_assert(Message != WM_COMMAND, "commands are mapped with OnCommand");
+    return afx_detail::Row<Message, F>(0, 0);
 }
 
-// WM_COMMAND from a menu item, or a notification from control id.
-// Code 0 is both a menu command and BN_CLICKED.
+// WM_COMMAND from a menu item, or a notification from control id, handled
+// by a member that takes nothing. Code 0 is both a menu command and
+// BN_CLICKED.
 template <auto F>
 constexpr CMessageEntry OnCommand(UINT id, UINT code = 0)
 {
-    return {WM_COMMAND, code, id, &afx_detail::Thunk<F>};
+    return afx_detail::Row<WM_COMMAND, F>(code, id);
 }
 
 // Defines Class::GetMessageMap() from a base class's map and a list of rows.

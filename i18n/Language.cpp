@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/File.h"
+#include "framework/Handle.h"
 #include "framework/Text.h"
 #include "i18n/TextTable.h"
 
@@ -17,18 +18,17 @@ const wchar_t kInstallDirValue[] = L"InstallDir";
 // The registry's InstallDir, when it is there and fits a path.
 bool ReadInstallDir(std::string& value)
 {
-    HKEY key = nullptr;
+    CRegKey key;
     // Read access only: a standard user may not open the machine's keys for
     // writing, and the value is only read.
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLanguageKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLanguageKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return false;
     // One character fewer than the buffer, so that a value read whole always
     // has room for its terminating zero.
     wchar_t data[kMaxPathChars + 1] = L"";
     DWORD size = kMaxPathChars * sizeof(wchar_t);
     const LONG result =
-        ::RegQueryValueExW(key, kInstallDirValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
-    ::RegCloseKey(key);
+        ::RegQueryValueExW(key.Get(), kInstallDirValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
     if (result != ERROR_SUCCESS)
         return false;
     const std::size_t length = size / sizeof(wchar_t);

@@ -1,5 +1,6 @@
 #include "CpuUsage.h"
 
+#include "framework/Handle.h"
 #include "measure/OsVersion.h"
 
 #ifndef _WIN64
@@ -18,13 +19,12 @@ const UINT kSystemTimeOfDayInformation = 3;
 
 void ReadCpuCounter(const char* subKey, DWORD* value)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_DYN_DATA, subKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    CRegKey key;
+    if (::RegOpenKeyExA(HKEY_DYN_DATA, subKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS)
         return;
     DWORD type = REG_BINARY;
     DWORD size = sizeof *value;
-    ::RegQueryValueExA(key, "KERNEL\\CPUUsage", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-    ::RegCloseKey(key);
+    ::RegQueryValueExA(key.Get(), "KERNEL\\CPUUsage", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
 }
 
 }  // namespace

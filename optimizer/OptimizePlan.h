@@ -9,6 +9,14 @@
 
 constexpr std::uint32_t kOneMegabyte = 0x100000;
 
+// What asking for a run came to.
+enum class OptimizeStart {
+    Started,    // the start test passed: a run began (or, without a window, took place)
+    NotNeeded,  // more memory is free than the run would free
+    Busy,       // a run is active
+    NoThread,   // the system gave no thread
+};
+
 // Megabytes to bytes in the platform's width. An amount too large for it
 // asks for the largest size instead of a wrapped, smaller one; a negative
 // amount asks for nothing.

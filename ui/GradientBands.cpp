@@ -83,11 +83,3 @@ int FilledWidth(int pos, int upper, int width)
         return 0;
     return static_cast<int>(static_cast<double>(pos) / upper * width);
 }
-
-std::string MeterPercentText(int pos, int upper)
-{
-    // As "%.0f%%" writes it: to the nearest whole number, a half to the
-    // even one (the default rounding).
-    const double value = upper != 0 ? pos * 100.0 / upper : 0.0;
-    return std::to_string(static_cast<long long>(std::nearbyint(value))) + "%";
-}

@@ -27,5 +27,3 @@ GradientPlan PlanGradient(std::uint32_t startColour, std::uint32_t endColour, in
 // The filled width in pixels of a meter at pos of upper.
 int FilledWidth(int pos, int upper, int width);
 
-// The meter's text: pos as a whole percentage of upper, and "%".
-std::string MeterPercentText(int pos, int upper);

@@ -10,8 +10,8 @@
 CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
 BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
-    OnMessage<&CMeterCtrl::OnPaint>(WM_PAINT),
-    OnMessage<&CMeterCtrl::OnEraseBkgnd>(WM_ERASEBKGND),
+    OnMessage<WM_PAINT, &CMeterCtrl::OnPaint>(),
+    OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd>(),
 END_MESSAGE_MAP()
 
 int CMeterCtrl::SetPos(int nPos)
@@ -25,6 +25,15 @@ int CMeterCtrl::SetPos(int nPos)
     // the out-of-range face need the whole meter.
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
     return previous;
+}
+
+void CMeterCtrl::Show(int nPos, const std::string& text)
+{
+    if (text != m_strText) {
+        m_strText = text;
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+    SetPos(nPos);
 }
 
 BOOL CMeterCtrl::OnEraseBkgnd(HDC)
@@ -63,7 +72,7 @@ void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect)
         return;
     }
     DrawGradient(pDC, rect, FilledWidth(m_nPos, m_nUpper, rect.right));
-    if (m_bShowPercent) {
+    if (m_bShowPercent && !m_strText.empty()) {
         // In the window's font, so that the text grows with it on a screen
         // of more dots per inch.
         HWND parent = ::GetParent(m_hWnd);
@@ -72,7 +81,7 @@ void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect)
         RECT textRect = rect;
         ::SetTextColor(pDC->m_hDC, m_clrText);
         ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        ::DrawTextW(pDC->m_hDC, Widen(MeterPercentText(m_nPos, m_nUpper)).c_str(), -1, &textRect,
+        ::DrawTextW(pDC->m_hDC, Widen(m_strText).c_str(), -1, &textRect,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "framework/Afx.h"
 
@@ -12,6 +13,9 @@ public:
     // Stores the position and passes it to the control; the meter is
     // painted again only when the position changed.
     int SetPos(int nPos);
+    // The position and the text drawn on the bar (with m_bShowPercent);
+    // painted again only when either changed.
+    void Show(int nPos, const std::string& text);
 
     void OnPaint();
     BOOL OnEraseBkgnd(HDC hDC);
@@ -38,6 +42,7 @@ public:
     COLORREF m_clrBkgnd;
     COLORREF m_clrText = RGB(255, 255, 255);
     int m_bShowPercent = 0;
+    std::string m_strText;
 
 protected:
     const CMessageMap* GetMessageMap() const override;

@@ -28,8 +28,8 @@ void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CSettingsDialog, CMovableDialog)
-    OnMessage<&CSettingsDialog::OnHScroll>(WM_HSCROLL),
-    OnMessage<&CSettingsDialog::OnLButtonDown>(WM_LBUTTONDOWN),
+    OnMessage<WM_HSCROLL, &CSettingsDialog::OnHScroll>(),
+    OnMessage<WM_LBUTTONDOWN, &CSettingsDialog::OnLButtonDown>(),
     OnCommand<&CSettingsDialog::OnSelChangeLanguage>(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
 END_MESSAGE_MAP()
 

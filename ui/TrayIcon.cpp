@@ -1,8 +1,7 @@
 #include "TrayIcon.h"
 
 #include "framework/Text.h"
-
-const wchar_t* g_pszTrayShellLibrary = L"SHELL32";
+#include "framework/Utf8.h"
 
 namespace {
 
@@ -28,6 +27,12 @@ void CopyAnsiTip(const WCHAR* tip, CHAR (&field)[kMaxTipChars + 1])
     field[0] = '\0';
 }
 
+// The tip as the field holds it: cut to its characters, never inside one.
+std::wstring FieldTip(const std::string& tip)
+{
+    return Widen(CutToUtf16Units(tip, kMaxTipChars));
+}
+
 }  // namespace
 
 CTrayIcon::~CTrayIcon()
@@ -36,12 +41,12 @@ CTrayIcon::~CTrayIcon()
         RemoveTrayIcon();
 }
 
-bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tipText)
+bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip)
 {
-    m_hTrayLibrary = ::LoadLibraryW(g_pszTrayShellLibrary);
-    if (m_hTrayLibrary == nullptr)
+    m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
+    if (!m_hTrayLibrary.IsValid())
         return false;
-    m_hShellModule = ::GetModuleHandleW(g_pszTrayShellLibrary);
+    m_hShellModule = ::GetModuleHandleW(m_pszLibrary);
     if (m_hShellModule != nullptr) {
         m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
         m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
@@ -52,7 +57,7 @@ bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tipText)
     // A shell that refuses the icon leaves no icon to come back through:
     // the window must then not hide on minimize.
     if (m_hShellModule == nullptr || m_pfnShellNotifyIcon == nullptr ||
-        !Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, tipText)) {
+        !Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, FieldTip(tip))) {
         Unload();
         return false;
     }
@@ -66,9 +71,23 @@ void CTrayIcon::RemoveTrayIcon()
     Unload();
 }
 
-void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& text)
+void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& tip)
 {
-    Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, text);
+    if (!IsPresent())
+        return;
+    const std::wstring field = FieldTip(tip);
+    if (hIcon == m_nid.hIcon && field == m_nid.szTip)
+        return;
+    Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, field);
+}
+
+void CTrayIcon::Resend()
+{
+    if (!IsPresent())
+        return;
+    PrepareRecord();
+    m_nid.uFlags = NIF_ICON | NIF_TIP;
+    CallShell(NIM_MODIFY);
 }
 
 void CTrayIcon::PrepareRecord()
@@ -77,14 +96,13 @@ void CTrayIcon::PrepareRecord()
     m_nid.uID = kTrayIconId;
 }
 
-BOOL CTrayIcon::Notify(DWORD message, UINT flags, HICON hIcon, const std::string& text)
+BOOL CTrayIcon::Notify(DWORD message, UINT flags, HICON hIcon, const std::wstring& tip)
 {
     PrepareRecord();
     m_nid.uFlags = flags;
     m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
     m_nid.hIcon = hIcon;
-    // ComposeTip keeps within the field's characters.
-    lstrcpynW(m_nid.szTip, Widen(ComposeTip(text)).c_str(), kMaxTipChars + 1);
+    lstrcpynW(m_nid.szTip, tip.c_str(), kMaxTipChars + 1);
     return CallShell(message);
 }
 
@@ -105,8 +123,7 @@ BOOL CTrayIcon::CallShell(DWORD message)
 
 void CTrayIcon::Unload()
 {
-    ::FreeLibrary(m_hTrayLibrary);
-    m_hTrayLibrary = nullptr;
+    m_hTrayLibrary.Reset();
     m_hShellModule = nullptr;
     m_pfnShellNotifyIcon = nullptr;
     m_bWideEntry = false;

@@ -5,15 +5,12 @@
 
 #include <string>
 
+#include "framework/Handle.h"
 #include "ui/TrayRecord.h"
 
 // From the tray icon to its window: wParam the icon's identifier, lParam
 // the mouse message.
 #define WM_TRAY_NOTIFY (WM_USER + 1)
-
-// The shell library that serves the notification icon: "SHELL32". The
-// tests point it at stand-ins whose service is missing or refuses icons.
-extern const wchar_t* g_pszTrayShellLibrary;
 
 // One icon, (window, 1), with its callback message. The shell library is
 // loaded only while the icon is shown, and its entry is looked up, never
@@ -21,22 +18,30 @@ extern const wchar_t* g_pszTrayShellLibrary;
 // unloads the library.
 class CTrayIcon {
 public:
-    CTrayIcon() = default;
+    // library: the shell library that serves the icon ("SHELL32").
+    explicit CTrayIcon(const wchar_t* library) : m_pszLibrary(library) {}
     ~CTrayIcon();
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
-    // Adds the icon with the window's image and "Brisklet Free - " and
-    // tipText as its tip. False, with nothing kept, when the shell has no
-    // notification icons or refuses this one.
-    bool AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tipText);
+    // Adds the icon with the image and the tip given (cut to what the field
+    // holds). False, with nothing kept, when the shell has no notification
+    // icons or refuses this one.
+    bool AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip);
     // Deletes the icon and unloads the library.
     void RemoveTrayIcon();
-    // Replaces image and tip ("Brisklet Free - " and text); only while
-    // the icon is present.
-    void UpdateTrayIcon(HICON hIcon, const std::string& text);
+    // Replaces image and tip, only while the icon is present, and only
+    // when one of them differs from what the icon shows: the shell is not
+    // called for nothing.
+    void UpdateTrayIcon(HICON hIcon, const std::string& tip);
 
-    bool IsPresent() const { return m_hTrayLibrary != nullptr; }
+    // Tells the shell the icon again as it is. The taskbar under Wine takes
+    // a window's button away or back only when the shell hears from a
+    // program: after hiding into the tray or coming back, this makes that
+    // show at once.
+    void Resend();
+
+    bool IsPresent() const { return m_hTrayLibrary.IsValid(); }
     // The record of the last call, in its wide form; with only the ANSI
     // entry the shell was given the same record converted.
     const NotifyIconRecordW& Record() const { return m_nid; }
@@ -45,11 +50,12 @@ private:
     typedef BOOL(WINAPI* ShellNotifyIconFn)(DWORD message, void* data);
 
     void PrepareRecord();
-    BOOL Notify(DWORD message, UINT flags, HICON hIcon, const std::string& text);
+    BOOL Notify(DWORD message, UINT flags, HICON hIcon, const std::wstring& tip);
     BOOL CallShell(DWORD message);
     void Unload();
 
-    HMODULE m_hTrayLibrary = nullptr;
+    const wchar_t* m_pszLibrary;
+    CLibrary m_hTrayLibrary;
     HMODULE m_hShellModule = nullptr;
     ShellNotifyIconFn m_pfnShellNotifyIcon = nullptr;
     bool m_bWideEntry = false;

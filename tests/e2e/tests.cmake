@@ -25,7 +25,7 @@ target_link_options(e2e_tests PRIVATE ${LARGE_ADDRESS_AWARE})
 
 # Stand-ins for SHELL32 for the tray tests: one without the
 # "Shell_NotifyIcon" entry, one whose entry refuses every icon.
-foreach(variant noentry refuses)
+foreach(variant noentry refuses records)
     add_library(fake_shell32_${variant} SHARED tests/e2e/fake_shell32.c tests/e2e/fake_shell32_${variant}.def)
     set_target_properties(fake_shell32_${variant} PROPERTIES
         PREFIX "" OUTPUT_NAME shell32 LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fake-shell32-${variant}

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/fuzz/Check.h"
+#include "app/StatsText.h"
 #include "ui/GradientBands.h"
 
 namespace {

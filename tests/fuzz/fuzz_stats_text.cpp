@@ -69,24 +69,28 @@ void CheckLines(FuzzedDataProvider& in, const std::string& label, const std::str
     const Bytes pageAvail = in.ConsumeIntegral<Bytes>();
     const std::int32_t trigger = in.ConsumeIntegral<std::int32_t>();
 
-    CheckLine(FreeRamLine(label, avail, unit), label, avail >> 10, unit);
-    CheckLine(TotalRamLine(label, total, unit), label, (static_cast<unsigned long long>(total) >> 20) + 1, unit);
+    MemoryFigures<Bytes> memory;
+    memory.dwAvailPhys = avail;
+    memory.dwTotalPhys = total;
+    memory.dwTotalPageFile = pageTotal;
+    memory.dwAvailPageFile = pageAvail;
+    const ShownFigures shown = ShowFigures(memory);
+    CheckLine(FreeRamLine(label, shown.freeKb, unit), label, avail >> 10, unit);
+    CheckLine(TotalRamLine(label, shown.totalMb, unit), label, (static_cast<unsigned long long>(total) >> 20) + 1, unit);
 
-    const std::string page = PageFileLine(label, pageTotal, pageAvail, unit);
+    const std::string page = PageFileLine(label, shown.pageFileUsedMb, shown.pageFileTotalMb, unit);
     const std::string used = std::to_string(static_cast<Bytes>(pageTotal - pageAvail) >> 20);
     FUZZ_CHECK(page == label + " " + used + " " + unit + " / " + std::to_string(pageTotal >> 20) + " " + unit);
 
-    const double free = FreePercent(avail, total);
     if (total == 0)
-        FUZZ_CHECK(free == 0.0);
+        FUZZ_CHECK(shown.freePercent == 0.0);
     else if (avail <= total)
-        FUZZ_CHECK(free >= 0.0 && free <= 100.0);
+        FUZZ_CHECK(shown.freePercent >= 0.0 && shown.freePercent <= 100.0);
 
-    const std::int32_t pageUsed = PageFileUsedPercent(pageAvail, pageTotal);
     if (pageTotal == 0)
-        FUZZ_CHECK(pageUsed == 0);
+        FUZZ_CHECK(shown.pageFileUsedPercent == 0);
     else if (pageAvail <= pageTotal)
-        FUZZ_CHECK(pageUsed >= 0 && pageUsed <= 100);
+        FUZZ_CHECK(shown.pageFileUsedPercent >= 0 && shown.pageFileUsedPercent <= 100);
 
     FUZZ_CHECK(TriggerReached(trigger, avail) ==
                (trigger > 0 && (static_cast<std::uint64_t>(avail) >> 20) < static_cast<std::uint64_t>(trigger)));

@@ -1,6 +1,7 @@
 // The meter's gradient bands, filled width and percentage text.
 #include <gtest/gtest.h>
 
+#include "app/StatsText.h"
 #include "ui/GradientBands.h"
 
 namespace {

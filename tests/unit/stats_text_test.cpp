@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "app/StatsText.h"
 
@@ -47,11 +48,11 @@ TEST(LevelIcon, ThresholdsAtTwelveAndSixtySevenPercent)
     const struct {
         std::int32_t trigger;
         double freePercent;
-        LevelIcon icon;
+        WindowIcon icon;
     } cases[] = {
-        {32, 0.0, LevelIcon::Red},      {32, 11.99, LevelIcon::Red},     {32, 12.0, LevelIcon::Yellow},
-        {32, 66.99, LevelIcon::Yellow}, {32, 67.0, LevelIcon::Green},    {32, 100.0, LevelIcon::Green},
-        {0, 5.0, LevelIcon::AutoOff},   {0, 90.0, LevelIcon::AutoOff},   {-3, 5.0, LevelIcon::Red},
+        {32, 0.0, WindowIcon::Red},      {32, 11.99, WindowIcon::Red},     {32, 12.0, WindowIcon::Yellow},
+        {32, 66.99, WindowIcon::Yellow}, {32, 67.0, WindowIcon::Green},    {32, 100.0, WindowIcon::Green},
+        {0, 5.0, WindowIcon::AutoOff},   {0, 90.0, WindowIcon::AutoOff},   {-3, 5.0, WindowIcon::Red},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.icon, ChooseLevelIcon(c.trigger, c.freePercent)) << c.trigger << " " << c.freePercent;
@@ -62,31 +63,84 @@ class ByteWidth : public ::testing::Test {};
 using Widths = ::testing::Types<std::uint32_t, std::uint64_t>;
 TYPED_TEST_SUITE(ByteWidth, Widths);
 
-TYPED_TEST(ByteWidth, TotalRamIsWholeMegabytesPlusOne)
-{
-    using B = TypeParam;
-    EXPECT_EQ("Total Ram: 256 MB", TotalRamLine("Total Ram:", B(268038144u), "MB"));
-    EXPECT_EQ("Total Ram: 257 MB", TotalRamLine("Total Ram:", B(268435456u), "MB"));
-    EXPECT_EQ("Total Ram: 4,096 MB", TotalRamLine("Total Ram:", B(4294967295u), "MB"));
-}
-
-TYPED_TEST(ByteWidth, FreeRamLineShowsWholeKilobytesGrouped)
-{
-    using B = TypeParam;
-    EXPECT_EQ("Free Ram: 1,023 KB", FreeRamLine("Free Ram:", B(1023 * 1024 + 1023), "KB"));
-    EXPECT_EQ("Free Ram: 999 KB", FreeRamLine("Free Ram:", B(999 * 1024), "KB"));
-    EXPECT_EQ("Free Ram: 183,212 KB", FreeRamLine("Free Ram:", B(183212u * 1024u), "KB"));
-    EXPECT_EQ("Free Ram: 0 KB", FreeRamPlaceholderLine("Free Ram:", "KB"));
-}
-
-TYPED_TEST(ByteWidth, PageFileLineShowsUsedAndTotalMegabytes)
+TYPED_TEST(ByteWidth, AReadingInTheUnitsShown)
 {
     using B = TypeParam;
     const B mb = 1u << 20;
-    EXPECT_EQ("PageFile: 41 MB / 700 MB", PageFileLine("PageFile:", B(700 * mb), B(659 * mb), "MB"));
-    // A part of a megabyte is dropped after the subtraction.
-    EXPECT_EQ("PageFile: 0 MB / 1 MB", PageFileLine("PageFile:", B(mb + 10), B(mb), "MB"));
+    const struct {
+        B availPhys, totalPhys, totalPageFile, availPageFile;
+        unsigned long long freeKb, totalMb, usedMb, pageFileMb;
+        std::int32_t usedPercent;
+    } cases[] = {
+        // 255.6 MB; 659 of 700 MB free is 94.1 %: 6 % in use.
+        {B(999 * 1024 + 1023), B(268038144u), B(700 * mb), B(659 * mb), 999, 255, 41, 700, 6},
+        // A part of a megabyte is dropped after the subtraction.
+        {B(183212u * 1024u), B(268435456u), B(mb + 10), B(mb), 183212, 256, 0, 1, 1},
+        {B(0), B(700 * mb), B(700 * mb), B(0), 0, 700, 700, 700, 100},
+        // No page file at all: an empty meter, not a division of 0 by 0.
+        {B(0), B(4294967295u), B(0), B(0), 0, 4095, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        MemoryFigures<B> memory;
+        memory.dwAvailPhys = c.availPhys;
+        memory.dwTotalPhys = c.totalPhys;
+        memory.dwTotalPageFile = c.totalPageFile;
+        memory.dwAvailPageFile = c.availPageFile;
+        const ShownFigures shown = ShowFigures(memory);
+        EXPECT_EQ(c.freeKb, shown.freeKb) << c.availPhys;
+        EXPECT_EQ(c.totalMb, shown.totalMb) << c.totalPhys;
+        EXPECT_EQ(c.usedMb, shown.pageFileUsedMb) << c.totalPageFile;
+        EXPECT_EQ(c.pageFileMb, shown.pageFileTotalMb) << c.totalPageFile;
+        EXPECT_EQ(c.usedPercent, shown.pageFileUsedPercent) << c.availPageFile;
+    }
+}
+
+TYPED_TEST(ByteWidth, FreePercentIsUntruncated)
+{
+    using B = TypeParam;
+    const struct {
+        B avail, total;
+    } readings[] = {{1, 2}, {1199, 10000}, {5, 0}};
+    std::vector<double> percents;
+    for (const auto& r : readings) {
+        MemoryFigures<B> memory;
+        memory.dwAvailPhys = r.avail;
+        memory.dwTotalPhys = r.total;
+        percents.push_back(ShowFigures(memory).freePercent);
+    }
+    EXPECT_DOUBLE_EQ(50.0, percents[0]);
+    EXPECT_LT(percents[1], 12.0);
+    EXPECT_GT(percents[1], 11.98);
+    EXPECT_EQ(0.0, percents[2]);
+}
+
+TEST(StatsText, LinesOfTheFiguresShown)
+{
+    EXPECT_EQ("Free Ram: 1,023 KB", FreeRamLine("Free Ram:", 1023, "KB"));
+    EXPECT_EQ("Free Ram: 20,971,520 KB", FreeRamLine("Free Ram:", 20971520, "KB"));
+    EXPECT_EQ("Free Ram: 0 KB", FreeRamPlaceholderLine("Free Ram:", "KB"));
+    // Whole megabytes plus one.
+    EXPECT_EQ("Total Ram: 256 MB", TotalRamLine("Total Ram:", 255, "MB"));
+    EXPECT_EQ("Total Ram: 4,096 MB", TotalRamLine("Total Ram:", 4095, "MB"));
+    EXPECT_EQ("PageFile: 8192 MB / 32768 MB", PageFileLine("PageFile:", 8192, 32768, "MB"));
     EXPECT_EQ("PageFile: 0 MB / 0 MB", PageFilePlaceholderLine("PageFile:", "MB"));
+}
+
+TEST(StatsText, SixtyFourBitFiguresAboveFourGigabytes)
+{
+    const std::uint64_t gb = 1ull << 30;
+    MemoryFigures<std::uint64_t> memory;
+    memory.dwTotalPhys = 24 * gb + 5;
+    memory.dwAvailPhys = 20 * gb;
+    memory.dwTotalPageFile = 32 * gb;
+    memory.dwAvailPageFile = 24 * gb;
+    const ShownFigures shown = ShowFigures(memory);
+    EXPECT_EQ(24576u, shown.totalMb);
+    EXPECT_EQ(20971520u, shown.freeKb);
+    EXPECT_EQ(8192u, shown.pageFileUsedMb);
+    EXPECT_EQ(32768u, shown.pageFileTotalMb);
+    EXPECT_TRUE(TriggerReached<std::uint64_t>(5000, 4 * gb));
+    EXPECT_FALSE(TriggerReached<std::uint64_t>(5000, 5 * gb));
 }
 
 TYPED_TEST(ByteWidth, TriggerStartsOnlyBelowTheLevel)
@@ -110,31 +164,3 @@ TYPED_TEST(ByteWidth, TriggerStartsOnlyBelowTheLevel)
         EXPECT_EQ(c.starts, TriggerReached(c.trigger, c.avail)) << c.trigger << " " << c.avail;
 }
 
-TYPED_TEST(ByteWidth, PageFileMeterShowsTheUsedShare)
-{
-    using B = TypeParam;
-    EXPECT_EQ(100 - 33, PageFileUsedPercent(B(1), B(3)));
-    EXPECT_EQ(0, PageFileUsedPercent(B(700), B(700)));
-    EXPECT_EQ(100, PageFileUsedPercent(B(0), B(700)));
-    // No page file at all: an empty meter, not a division of 0 by 0.
-    EXPECT_EQ(0, PageFileUsedPercent(B(0), B(0)));
-}
-
-TEST(StatsText, SixtyFourBitFiguresAboveFourGigabytes)
-{
-    const std::uint64_t gb = 1ull << 30;
-    EXPECT_EQ("Total Ram: 24,577 MB", TotalRamLine("Total Ram:", 24 * gb + 5, "MB"));
-    EXPECT_EQ("Free Ram: 20,971,520 KB", FreeRamLine("Free Ram:", 20 * gb, "KB"));
-    EXPECT_EQ("PageFile: 8192 MB / 32768 MB", PageFileLine("PageFile:", 32 * gb, 24 * gb, "MB"));
-    EXPECT_DOUBLE_EQ(25.0, FreePercent(6 * gb, 24 * gb));
-    EXPECT_EQ(LevelIcon::Red, ChooseLevelIcon(100, FreePercent(2 * gb, 24 * gb)));
-    EXPECT_TRUE(TriggerReached<std::uint64_t>(5000, 4 * gb));
-    EXPECT_FALSE(TriggerReached<std::uint64_t>(5000, 5 * gb));
-}
-
-TEST(StatsText, FreePercentIsUntruncated)
-{
-    EXPECT_DOUBLE_EQ(50.0, FreePercent<std::uint32_t>(1, 2));
-    EXPECT_LT(FreePercent<std::uint32_t>(1199, 10000), 12.0);
-    EXPECT_EQ(0.0, FreePercent<std::uint32_t>(5, 0));
-}

@@ -4,6 +4,7 @@ add_executable(unit_tests
     tests/unit/gradient_test.cpp
     tests/unit/help_text_test.cpp
     tests/unit/lang_files_test.cpp
+    tests/unit/main_view_test.cpp
     tests/unit/language_rules_test.cpp
     tests/unit/launch_test.cpp
     tests/unit/optimize_plan_test.cpp

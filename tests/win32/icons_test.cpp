@@ -10,6 +10,7 @@
 
 #include "app/MainDialog.h"
 #include "resources/resource.h"
+#include "tests/win32/FakeReadings.h"
 #include "tests/win32/Support.h"
 #include "ui/Icons.h"
 
@@ -34,32 +35,6 @@ Size IconSize(HICON icon)
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
     return Size(bitmap.bmWidth, bitmap.bmHeight);
-}
-
-// The pixels of an icon's colour bitmap as 0x00RRGGBB.
-std::vector<DWORD> IconPixels(HICON icon)
-{
-    ICONINFO info{};
-    if (!::GetIconInfo(icon, &info))
-        return {};
-    BITMAP bitmap{};
-    ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = bitmap.bmWidth;
-    format.bmiHeader.biHeight = bitmap.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
-    HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, info.hbmColor, 0, bitmap.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    for (DWORD& pixel : pixels)
-        pixel &= 0x00FFFFFF;
-    return pixels;
 }
 
 const BYTE* Resource(int id, LPCSTR type, DWORD* size)
@@ -108,30 +83,45 @@ TEST(IconResources, EachHoldsSevenTrueColourSizesAndTwoSixteenColourOnes)
     }
 }
 
-TEST_F(IconsTest, TheWindowShowsItsIconsAtTheSystemsLargeAndSmallSizes)
+namespace {
+
+// The large and small icon the window shows, then the small one during a
+// run (the busy icon), each kept once the window is gone.
+std::vector<HICON> ShownIcons(CMainDialog& dlg)
+{
+    std::vector<HICON> shown;
+    SetTouchFreeStep(TouchFreeStep::Wait);
+    RunModal(dlg, [&] {
+        shown.push_back(dlg.GetIcon(TRUE));
+        shown.push_back(dlg.GetIcon(FALSE));
+        dlg.SendMessage(WM_COMMAND, IDC_OPTIMIZE, 0);
+        shown.push_back(dlg.GetIcon(FALSE));
+        ReleaseTouchFreeStep();
+        for (int i = 0; i < 2000 && !::IsWindowEnabled(dlg.GetDlgItem(IDC_OPTIMIZE)); ++i) {
+            PumpMessages();
+            ::Sleep(5);
+        }
+    });
+    return shown;
+}
+
+}  // namespace
+
+TEST_F(IconsTest, TheWindowShowsItsIconsAtTheSystemsSizesAndNoneOutlivesIt)
 {
     const Size large(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
     const Size small(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        // Large and small window icon, and the busy icon that stands in
-        // for the small one during a run.
-        const std::vector<Size> shown = {IconSize(dlg.GetIcon(TRUE)), IconSize(dlg.GetIcon(FALSE)),
-                                         IconSize(dlg.MakeOptimizeRequest().hBusyIcon)};
-        EXPECT_EQ((std::vector<Size>{large, small, small}), shown);
-    });
-}
-
-TEST_F(IconsTest, NoIconOutlivesTheWindow)
-{
-    HICON shown[3] = {};
+    // More to free than is free, so that Optimize starts a run.
+    WriteIni("MemToFree=2000\r\n");
+    const FakeReadings readings;
+    std::vector<Size> sizes;
+    std::vector<HICON> shown;
     {
-        CMainDialog dlg;
-        RunModal(dlg, [&] {
-            shown[0] = dlg.GetIcon(TRUE);
-            shown[1] = dlg.GetIcon(FALSE);
-            shown[2] = dlg.MakeOptimizeRequest().hBusyIcon;
-        });
+        CMainDialog dlg(false, &readings);
+        shown = ShownIcons(dlg);
+        for (HICON icon : shown)
+            sizes.push_back(IconSize(icon));
+        EXPECT_EQ((std::vector<Size>{large, small, small}), sizes);
     }
     for (HICON icon : shown)
         EXPECT_EQ(Size(0, 0), IconSize(icon));

@@ -2,14 +2,11 @@
 // texts from real files through the profile functions and the registry.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "app/MainDialog.h"
 #include "i18n/Language.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
-#include "ui/TrayMenu.h"
 
 using namespace win32test;
 
@@ -41,33 +38,6 @@ TEST_F(LanguageTest, DirectoryComesFromTheRegistryWithADefault)
     }
 }
 
-TEST_F(LanguageTest, TheIndexNamesTheFileOfALanguageNumber)
-{
-    ScratchFolder lang("lang-index");
-    lang.Write("language.ini", "[languages]\r\n0=deutsch.ini\r\n1=francais.ini\r\n");
-    const std::string dir = lang.Path();
-    const struct {
-        std::string registry;
-        int language;
-        std::string file;
-    } cases[] = {
-        {dir, 0, dir + "deutsch.ini"},
-        {dir, 1, dir + "francais.ini"},
-        {dir, 4, dir + "english.ini"},   // the index lacks key 4
-        {dir, -1, dir + "english.ini"},
-        // Without the final backslash neither file can be found.
-        {dir.substr(0, dir.size() - 1), 0, dir.substr(0, dir.size() - 1) + "english.ini"},
-        // An empty directory names the files alone.
-        {"", 0, "english.ini"},
-    };
-    for (const auto& c : cases) {
-        SetLanguageDir(c.registry.c_str());
-        ReadLanguageDir(std::string());
-        g_nLanguage = c.language;
-        EXPECT_EQ(c.file, ResolveLanguageFile()) << c.registry << " " << c.language;
-    }
-}
-
 TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
 {
     ScratchFolder lang("lang-main");
@@ -77,15 +47,14 @@ TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
                "[free_main]\r\nFreeRam_Text=Frei:\r\nCpuUsage_Text=Prozessor\r\nMemoryLoad_Text=\"Last\"\r\n"
                "OptimizeBtn_Text=\r\nExitBtn_Text=  Ende  \r\nTotalRam_Text=" + longValue + "\r\n"
                "[free_file_menu]\r\nFileMenu_Text=&Datei\r\nFileMenuExit_Text=&Beenden\r\nFileMenuSettings_Text=\r\n"
-               "[free_tray_popup]\r\nPopupAbout_Text=Info\r\n"
                "[free_global_strings]\r\nChangesSaved_Text=Gespeichert!\r\n");
     SetLanguageDir(lang.Path().c_str());
     CMainDialog dlg;
     RunModal(dlg, [&] {
         EXPECT_EQ("Prozessor", Text(dlg.m_hWnd, IDC_CPU_CAPTION));
-        EXPECT_EQ("Last", Text(dlg.m_hWnd, IDC_MEMORYLOAD_CAPTION));  // quotes removed
-        EXPECT_EQ("", Text(dlg.m_hWnd, IDC_OPTIMIZE));                // present but empty
-        EXPECT_EQ("Ende", Text(dlg.m_hWnd, IDOK));                    // blanks dropped
+        EXPECT_EQ("Last", Text(dlg.m_hWnd, IDC_MEMORYLOAD_CAPTION));
+        EXPECT_EQ("", Text(dlg.m_hWnd, IDC_OPTIMIZE));  // present but empty
+        EXPECT_EQ("Ende", Text(dlg.m_hWnd, IDOK));
         // KB_Text and MB_Text are missing: their default, "Free".
         EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_FREERAM_LINE).find("Frei: "));
         EXPECT_EQ(" Free", Text(dlg.m_hWnd, IDC_FREERAM_LINE).substr(Text(dlg.m_hWnd, IDC_FREERAM_LINE).size() - 5));
@@ -103,76 +72,6 @@ TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
         HMENU file = ::GetSubMenu(menu, 0);
         ASSERT_NE(nullptr, file);
         EXPECT_EQ(6, ::GetMenuItemCount(file));
-
-        HMENU popup = CreateTrayMenu();
-        EXPECT_EQ("Info", MenuText(popup, ID_HELP_ABOUT, MF_BYCOMMAND));
-        EXPECT_EQ("Optimize Ram", MenuText(popup, ID_FILE_OPTIMIZE, MF_BYCOMMAND));
-        ::DestroyMenu(popup);
     });
 }
 
-TEST_F(LanguageTest, TheLanguageListOfARealFile)
-{
-    ScratchFolder lang("lang-list");
-    lang.Write("a.ini", "[language_entries]\r\n0=Eins\r\n1=Zwei\r\n3=Vier\r\n");
-    lang.Write("b.ini", "[Language_Entries]\r\n0=Eins\r\n1=No More\r\n2=Drei\r\n");
-    lang.Write("c.ini", "[language_entries]\r\n0=Eins\r\n1=no more\r\n");
-    EXPECT_EQ((std::vector<std::string>{"Eins", "Zwei"}), CLanguageFile(lang.Path() + "a.ini").GetLanguageEntries());
-    EXPECT_EQ((std::vector<std::string>{"Eins"}), CLanguageFile(lang.Path() + "b.ini").GetLanguageEntries());
-    EXPECT_EQ((std::vector<std::string>{"Eins", "no more"}),
-              CLanguageFile(lang.Path() + "c.ini").GetLanguageEntries());
-    EXPECT_TRUE(CLanguageFile(lang.Path() + "missing.ini").GetLanguageEntries().empty());
-    // A path too long for the buffer is no file at all.
-    EXPECT_EQ("dflt", CLanguageFile(std::string(300, 'p')).GetString("s", "k", "dflt"));
-}
-
-TEST_F(LanguageTest, EveryShippedLanguageNamesTheMenuBarAndThePopup)
-{
-    const char* source = std::getenv("BRISKLET_SOURCE");
-    ASSERT_NE(nullptr, source) << "the test runner names the repository in BRISKLET_SOURCE";
-    const std::string langDir = std::string(source) + "\\lang\\";
-    SetLanguageDir(langDir.c_str());
-    const struct {
-        UINT item;
-        UINT flags;
-        TextKey key;
-    } menuItems[] = {
-        {0, MF_BYPOSITION, TextKey::FileMenu},           {1, MF_BYPOSITION, TextKey::HelpMenu},
-        {ID_FILE_OPTIMIZE, MF_BYCOMMAND, TextKey::FileMenuOptimize},
-        {ID_FILE_SETTINGS, MF_BYCOMMAND, TextKey::FileMenuSettings},
-        {ID_FILE_APPLYCHANGES, MF_BYCOMMAND, TextKey::FileMenuApplyChanges},
-        {ID_FILE_EXIT, MF_BYCOMMAND, TextKey::FileMenuExit},
-        {ID_HELP_ABOUT, MF_BYCOMMAND, TextKey::HelpMenuAbout},
-        {ID_HELP_WEBSITE, MF_BYCOMMAND, TextKey::HelpMenuWebsite},
-        {ID_HELP_SENDEMAIL, MF_BYCOMMAND, TextKey::HelpMenuSendEmail},
-        {ID_HELP_DOCUMENTATION, MF_BYCOMMAND, TextKey::HelpMenuDocumentation},
-        {ID_HELP_README, MF_BYCOMMAND, TextKey::HelpMenuReadme},
-    };
-    int languages = 0;
-    for (int number = 0;; ++number) {
-        char name[256] = "";
-        ::GetPrivateProfileStringA("languages", std::to_string(number).c_str(), "", name, sizeof name,
-                                   (langDir + "language.ini").c_str());
-        if (name[0] == '\0')
-            break;
-        ++languages;
-        SCOPED_TRACE(name);
-        const std::string file = langDir + name;
-        auto expected = [&](TextKey key) {
-            const TextRow& row = kMainTexts[static_cast<std::size_t>(key)];
-            return LanguageText(file, row.section, row.key);
-        };
-        WriteIni("Language=" + std::to_string(number) + "\r\n");
-        CMainDialog dlg;
-        RunModal(dlg, [&] {
-            HMENU menu = dlg.GetMenu();
-            for (const auto& item : menuItems)
-                EXPECT_EQ(expected(item.key), MenuText(menu, item.item, item.flags)) << item.item;
-            HMENU popup = CreateTrayMenu();
-            EXPECT_EQ(expected(TextKey::PopupOptimizeRam), MenuText(popup, 0, MF_BYPOSITION));
-            EXPECT_EQ(expected(TextKey::PopupExitProgram), MenuText(popup, 10, MF_BYPOSITION));
-            ::DestroyMenu(popup);
-        });
-    }
-    EXPECT_GE(languages, 6);
-}

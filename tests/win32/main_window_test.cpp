@@ -1,13 +1,13 @@
-// The main window in-process: its system menu, menu bar, icons and the
-// placeholder state, which Wine does not show to another process.
+// The main window in-process: what it shows of a view, its system menu and
+// menu bar, the repaints of its meters and the position it saves, which
+// Wine does not show to another process.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <limits>
 #include <set>
 
 #include "app/MainDialog.h"
 #include "resources/resource.h"
+#include "tests/win32/FakeReadings.h"
 #include "tests/win32/Support.h"
 
 using namespace win32test;
@@ -16,23 +16,34 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-HICON BigIcon(const CWnd& wnd)
-{
-    return reinterpret_cast<HICON>(wnd.SendMessage(WM_GETICON, ICON_BIG, 0));
-}
-
 int MeterPos(const CWnd& wnd, int id)
 {
     return static_cast<int>(::SendMessageA(wnd.GetDlgItem(id), PBM_GETPOS, 0, 0));
 }
 
-std::string Ungrouped(std::string text)
-{
-    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
-    return text;
-}
-
 }  // namespace
+
+TEST_F(MainWindowTest, ShowsTheViewOfItsReadings)
+{
+    // Without language files the unit words are "Free".
+    WriteIni("TriggerLevel=32\r\n");
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings);
+    RunModal(dlg, [&] {
+        const HWND h = dlg.m_hWnd;
+        EXPECT_EQ("Free Ram: 262,656 Free", Text(h, IDC_FREERAM_LINE));
+        EXPECT_EQ("Memory Load", Text(h, IDC_MEMORYLOAD_CAPTION));
+        EXPECT_EQ("Total Ram: 1,025 Free", Text(h, IDC_TOTALRAM_LINE));
+        EXPECT_EQ("PageFile: 512 Free / 2048 Free", Text(h, IDC_PAGEFILE_LINE));
+        EXPECT_EQ("Windows elapsed time: 01/01:01:01 ", Text(h, IDC_UPTIME_LINE));
+        const std::vector<int> meters = {MeterPos(dlg, IDC_FREERAM_METER), MeterPos(dlg, IDC_MEMORYLOAD_METER),
+                                         MeterPos(dlg, IDC_PAGEFILE_METER), MeterPos(dlg, IDC_CPU_METER)};
+        EXPECT_EQ((std::vector<int>{25, 75, 25, 42}), meters);
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(FALSE), IDI_YELLOW));
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(TRUE), IDI_YELLOW));
+        EXPECT_EQ("Brisklet Free", dlg.GetWindowText());
+    });
+}
 
 TEST_F(MainWindowTest, SystemMenuOffersMoveMinimizeAndCloseOnly)
 {
@@ -55,7 +66,6 @@ TEST_F(MainWindowTest, WithoutLanguageFilesShowsTheBuiltInTexts)
 {
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        EXPECT_EQ("Memory Load", Text(dlg.m_hWnd, IDC_MEMORYLOAD_CAPTION));
         EXPECT_EQ("CPU Usage", Text(dlg.m_hWnd, IDC_CPU_CAPTION));
         EXPECT_EQ("Optimize", Text(dlg.m_hWnd, IDC_OPTIMIZE));
         EXPECT_EQ("Exit", Text(dlg.m_hWnd, IDOK));
@@ -75,48 +85,29 @@ TEST_F(MainWindowTest, WithoutLanguageFilesShowsTheBuiltInTexts)
     });
 }
 
-TEST_F(MainWindowTest, TriggerLevelZeroShowsTheAutoOffIcon)
+TEST_F(MainWindowTest, AMeterRepaintsWholeOnlyWhenItsFigureChanges)
 {
-    WriteIni("TriggerLevel=0\r\n");
-    CMainDialog dlg;
+    FakeReadings readings;
+    CMainDialog dlg(false, &readings);
     RunModal(dlg, [&] {
-        EXPECT_EQ(0, dlg.m_settings.m_nTriggerLevel);
-        EXPECT_EQ(dlg.m_autoOffIcon.Small(), SmallIcon(dlg));
-        EXPECT_EQ(dlg.m_autoOffIcon.Large(), BigIcon(dlg));
-    });
-}
-
-TEST_F(MainWindowTest, WhileOptimizingShowsZerosAndKeepsTheIcons)
-{
-    // A run whose one step waits until the test lets it go.
-    SetTouchFreeStep(TouchFreeStep::Wait);
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        OptimizeRequest request = dlg.MakeOptimizeRequest();
-        request.nMemToFree = std::numeric_limits<int>::max();
-        request.bIncremental = 0;
-        CMemoryStatus ms;
-        ms.Refresh();
-        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, ms));
-        const HICON big = BigIcon(dlg);
-        dlg.RefreshStatistics(ms);
-        EXPECT_EQ("Free Ram: 0 Free", Text(dlg.m_hWnd, IDC_FREERAM_LINE));
-        EXPECT_EQ("PageFile: 0 Free / 0 Free", Text(dlg.m_hWnd, IDC_PAGEFILE_LINE));
-        EXPECT_EQ(0, MeterPos(dlg, IDC_FREERAM_METER));
-        EXPECT_EQ(0, MeterPos(dlg, IDC_MEMORYLOAD_METER));
-        EXPECT_EQ(0, MeterPos(dlg, IDC_PAGEFILE_METER));
-        EXPECT_EQ(0, MeterPos(dlg, IDC_CPU_METER));
-        // The total stays live: whole megabytes plus one.
-        EXPECT_EQ("Total Ram: " + std::to_string((ms.dwTotalPhys >> 20) + 1) + " Free",
-                  Ungrouped(Text(dlg.m_hWnd, IDC_TOTALRAM_LINE)));
-        EXPECT_EQ(0u, Text(dlg.m_hWnd, IDC_UPTIME_LINE).find("Windows elapsed time: "));
-        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
-        EXPECT_EQ(big, BigIcon(dlg));
-        ReleaseTouchFreeStep();
-        for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
-            PumpMessages();
-            ::Sleep(5);
-        }
+        const HWND meter = dlg.GetDlgItem(IDC_CPU_METER);
+        const auto tick = [&](int cpu) {
+            readings.cpu = cpu;
+            dlg.SendMessage(WM_TIMER, 1, 0);
+        };
+        tick(50);
+        ::UpdateWindow(meter);
+        RECT dirty;
+        tick(50);
+        EXPECT_FALSE(::GetUpdateRect(meter, &dirty, FALSE)) << "the same figure paints nothing";
+        tick(51);
+        RECT client;
+        ::GetClientRect(meter, &client);
+        ASSERT_TRUE(::GetUpdateRect(meter, &dirty, FALSE));
+        EXPECT_TRUE(::EqualRect(&client, &dirty)) << "the text in the middle is painted again too";
+        ::UpdateWindow(meter);
+        tick(150);  // the control holds 100; the meter shows no bar
+        EXPECT_TRUE(::GetUpdateRect(meter, &dirty, FALSE));
     });
 }
 
@@ -135,59 +126,4 @@ TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)
     });
     EXPECT_EQ(100, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", -1, IniPath().c_str())));
     EXPECT_EQ(80, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", -1, IniPath().c_str())));
-}
-
-TEST_F(MainWindowTest, AWindowSavedBeyondTheScreenOpensWithItsCaptionOnTheWorkArea)
-{
-    WriteIni("Left=5000\r\nTop=4000\r\n");
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        RECT work, window;
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        dlg.GetWindowRect(&window);
-        EXPECT_GE(window.left, work.left);
-        EXPECT_LE(window.right, work.right);
-        EXPECT_GE(window.top, work.top);
-        EXPECT_LE(window.top + ::GetSystemMetrics(SM_CYCAPTION), work.bottom);
-    });
-}
-
-TEST_F(MainWindowTest, AMeterRepaintsWholeOnlyWhenItsPositionChanges)
-{
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        CMeterCtrl& meter = dlg.m_panel.m_meterCpu;
-        meter.SetPos(50);
-        ::UpdateWindow(meter.m_hWnd);
-        RECT dirty;
-        meter.SetPos(50);
-        EXPECT_FALSE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE)) << "the same position paints nothing";
-        meter.SetPos(51);
-        RECT client;
-        meter.GetClientRect(&client);
-        ASSERT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
-        EXPECT_TRUE(::EqualRect(&client, &dirty)) << "the text in the middle is painted again too";
-        ::UpdateWindow(meter.m_hWnd);
-        meter.SetPos(150);  // the control holds 100; the meter shows no bar
-        EXPECT_TRUE(::GetUpdateRect(meter.m_hWnd, &dirty, FALSE));
-    });
-}
-
-TEST_F(MainWindowTest, TheMetersFollowTheSystemsColours)
-{
-    const int element = COLOR_BTNFACE;
-    const COLORREF saved = ::GetSysColor(element);
-    const COLORREF changed = RGB(1, 2, 3);
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        // Windows tells top-level windows only; the main window hands it on.
-        ::SetSysColors(1, &element, &changed);
-        PumpMessages();
-        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
-        EXPECT_EQ(changed, dlg.m_panel.m_meterFreeRam.m_clrBkgnd);
-        EXPECT_EQ(changed, dlg.m_panel.m_meterPageFile.m_clrBkgnd);
-        ::SetSysColors(1, &element, &saved);
-        PumpMessages();
-        dlg.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
-    });
 }

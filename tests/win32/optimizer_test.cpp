@@ -1,11 +1,14 @@
-// Optimization runs in-process: whether a run starts, the busy state, the
-// worker's end whatever happens in it, and the refresh tick's automatic
-// start.
+// Optimization runs in-process: the busy state the window shows from the
+// worker's reports, the end of a run whatever happens in it, and the
+// refresh tick's automatic start. (The block step is the tests' own: it
+// never writes memory.)
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <utility>
 
 #include "app/MainDialog.h"
+#include "resources/resource.h"
+#include "tests/win32/FakeReadings.h"
 #include "tests/win32/Support.h"
 
 using namespace win32test;
@@ -14,120 +17,75 @@ namespace {
 
 using OptimizerTest = MainWindowFixture;
 
-// More than is free: a run starts (its steps fail at once here).
-const int kUnreachableMb = std::numeric_limits<int>::max();
-
-// Handles messages until the worker has reported back.
-bool WaitForWorker(const CMainDialog& dlg)
+// Handles messages until the Optimize button is enabled again: the worker
+// has reported back.
+bool WaitForRunEnd(const CMainDialog& dlg)
 {
-    for (int i = 0; i < 2000 && dlg.m_optimizer.IsRunning(); ++i) {
+    const HWND button = dlg.GetDlgItem(IDC_OPTIMIZE);
+    for (int i = 0; i < 2000 && !::IsWindowEnabled(button); ++i) {
         PumpMessages();
         ::Sleep(5);
     }
-    return !dlg.m_optimizer.IsRunning();
-}
-
-std::string Title(const CMainDialog& dlg)
-{
-    return dlg.GetWindowText();
-}
-
-CMemoryStatus Reading()
-{
-    CMemoryStatus ms;
-    ms.Refresh();
-    return ms;
+    return ::IsWindowEnabled(button) != FALSE;
 }
 
 }  // namespace
 
-TEST_F(OptimizerTest, NothingStartsWhileMoreThanTheAmountIsFree)
+TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBackAndTheNextTick)
 {
-    CMainDialog dlg;
+    // More to free than is free: the run starts, and its step waits.
+    WriteIni("MemToFree=2000\r\nTriggerLevel=32\r\n");
+    SetTouchFreeStep(TouchFreeStep::Wait);
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings);
     RunModal(dlg, [&] {
-        const HICON before = SmallIcon(dlg);
-        for (int memToFree : {0, 1, -5}) {
-            dlg.m_settings.m_nMemToFree = memToFree;
-            dlg.OnOptimize();
-            EXPECT_FALSE(dlg.m_optimizer.IsRunning()) << memToFree;
-            EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
-            EXPECT_EQ(before, SmallIcon(dlg));
-        }
+        const HWND button = dlg.GetDlgItem(IDC_OPTIMIZE);
+        dlg.SendMessage(WM_COMMAND, IDC_OPTIMIZE, 0);
+        EXPECT_FALSE(::IsWindowEnabled(button));
+        EXPECT_EQ("Optimizing Ram...", dlg.GetWindowText());
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(FALSE), IDI_BUSY));
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(TRUE), IDI_YELLOW));
+
+        ReleaseTouchFreeStep();
+        ASSERT_TRUE(WaitForRunEnd(dlg));
+        EXPECT_EQ("Brisklet Free", dlg.GetWindowText());
+        // The icon waits for the next tick.
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(FALSE), IDI_BUSY));
+        dlg.SendMessage(WM_TIMER, 1, 0);
+        EXPECT_TRUE(ShowsIcon(dlg.GetIcon(FALSE), IDI_YELLOW));
     });
 }
 
-TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBack)
+TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillEndsTheRun)
 {
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        const HICON level = SmallIcon(dlg);
-        dlg.m_settings.m_nMemToFree = kUnreachableMb;
-        dlg.m_settings.m_bUseIncrementalRelease = 0;
-        dlg.OnOptimize();
-        ASSERT_TRUE(dlg.m_optimizer.IsRunning());
-        EXPECT_FALSE(dlg.m_btnOptimize.IsWindowEnabled());
-        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
-
-        // A second start while the run is active changes nothing.
-        dlg.m_settings.m_nMemToFree = 0;
-        EXPECT_EQ(OptimizeStart::Busy, dlg.m_optimizer.StartOptimize(dlg.MakeOptimizeRequest(), CMemoryStatus()));
-
-        ASSERT_TRUE(WaitForWorker(dlg));
-        EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled());
-        EXPECT_EQ("Brisklet Free", Title(dlg));
-        // The icon waits for the next refresh.
-        EXPECT_EQ(dlg.m_busyIcon.Small(), SmallIcon(dlg));
-        CMemoryStatus ms;
-        ms.Refresh();
-        dlg.RefreshStatistics(ms);
-        EXPECT_EQ(level, SmallIcon(dlg));
-    });
-}
-
-TEST_F(OptimizerTest, TheTitleIsRestoredCutToSeventyEightCharacters)
-{
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        dlg.SetWindowText(std::string(100, 't').c_str());
-        OptimizeRequest request = dlg.MakeOptimizeRequest();
-        request.nMemToFree = kUnreachableMb;
-        ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, Reading()));
-        ASSERT_TRUE(WaitForWorker(dlg));
-        EXPECT_EQ(std::string(78, 't'), Title(dlg));
-    });
-}
-
-TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillRestoresTheTitleAndEnablesOptimize)
-{
-    CMainDialog dlg;
     SetTouchFreeStep(TouchFreeStep::Throw);
-    RunModal(dlg, [&] {
-        for (int incremental : {0, 1}) {
-            OptimizeRequest request = dlg.MakeOptimizeRequest();
-            request.nMemToFree = kUnreachableMb;
-            request.bIncremental = incremental;
-            ASSERT_EQ(OptimizeStart::Started, dlg.m_optimizer.StartOptimize(request, Reading())) << incremental;
-            ASSERT_TRUE(WaitForWorker(dlg)) << incremental;
-            EXPECT_TRUE(dlg.m_btnOptimize.IsWindowEnabled()) << incremental;
-            EXPECT_EQ("Brisklet Free", Title(dlg)) << incremental;
-        }
-    });
+    const FakeReadings readings;
+    for (const char* incremental : {"0", "1"}) {
+        SCOPED_TRACE(incremental);
+        WriteIni(std::string("MemToFree=2000\r\nUseIncrementalRelease=") + incremental + "\r\n");
+        CMainDialog dlg(false, &readings);
+        RunModal(dlg, [&] {
+            dlg.SendMessage(WM_COMMAND, IDC_OPTIMIZE, 0);
+            ASSERT_TRUE(WaitForRunEnd(dlg));
+            EXPECT_EQ("Brisklet Free", dlg.GetWindowText());
+        });
+    }
 }
 
-TEST_F(OptimizerTest, TheRefreshTickStartsARunWhenTheTriggerIsReached)
+TEST_F(OptimizerTest, TheRefreshTickStartsARunBelowTheTriggerLevel)
 {
-    const struct {
-        int triggerLevel;
-        bool starts;
-    } cases[] = {{kUnreachableMb, true}, {0, false}};
-    for (const auto& c : cases) {
-        CMainDialog dlg;
+    // 256 MB free: a trigger level of 300 MB starts a run, 0 never does.
+    SetTouchFreeStep(TouchFreeStep::Wait);
+    const FakeReadings readings;
+    for (const auto& c : {std::make_pair("300", false), std::make_pair("0", true)}) {
+        SCOPED_TRACE(c.first);
+        WriteIni(std::string("MemToFree=2000\r\nTriggerLevel=") + c.first + "\r\n");
+        CMainDialog dlg(false, &readings);
         RunModal(dlg, [&] {
-            dlg.m_settings.m_nMemToFree = kUnreachableMb;
-            dlg.m_settings.m_nTriggerLevel = c.triggerLevel;
             dlg.SendMessage(WM_TIMER, 1, 0);
-            EXPECT_EQ(c.starts, dlg.m_optimizer.IsRunning()) << c.triggerLevel;
-            EXPECT_TRUE(WaitForWorker(dlg));
+            EXPECT_EQ(c.second, ::IsWindowEnabled(dlg.GetDlgItem(IDC_OPTIMIZE)) != FALSE);
+            ReleaseTouchFreeStep();
+            EXPECT_TRUE(WaitForRunEnd(dlg));
         });
     }
 }

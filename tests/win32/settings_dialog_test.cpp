@@ -186,20 +186,18 @@ TEST_F(SettingsDialogTest, PressingTheBackgroundStartsMovingTheWindow)
     }
 }
 
-// The main window's Settings command, with the dialog worked from a timer.
+// The main window's Settings command, with the dialog worked from a timer;
+// the values it hands back are those the window saves at its end.
 TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
 {
-    WriteIni("Language=1\r\n");
+    WriteIni("Language=1\r\nMemToFree=0\r\nStayOnTop=1\r\nSysTrayIcon=0\r\n");
     CMainDialog main;
     RunModal(main, [&] {
-        main.m_settings.m_nMemToFree = 0;  // shows 1, becomes 1
-        main.m_settings.m_bStayOnTop = 1;
-        main.m_settings.m_bSysTrayIcon = 0;
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
                       const HWND dlg = FindThreadDialog(main.m_hWnd);
                       EXPECT_FALSE(::IsWindowEnabled(main.m_hWnd));  // owner of a modal dialog
-                      EXPECT_EQ(1, Send(dlg, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
+                      EXPECT_EQ(1, Send(dlg, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));  // 0 shows as 1
                       Send(dlg, IDC_TRIGGER_SLIDER, TBM_SETPOS, TRUE, 3);
                       Send(dlg, IDC_STAYONTOP, BM_SETCHECK, BST_UNCHECKED);
                       Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_CHECKED);
@@ -209,15 +207,14 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
                                      reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_LANGUAGE_LIST)));
                       ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
                   });
-        main.OnSettings();
-        EXPECT_EQ(1, main.m_settings.m_nMemToFree);
-        EXPECT_EQ(3, main.m_settings.m_nTriggerLevel);
-        EXPECT_EQ(0, main.m_settings.m_bStayOnTop);
-        EXPECT_EQ(1, main.m_settings.m_bSysTrayIcon);
-        EXPECT_EQ(1, main.m_settings.m_bUseIncrementalRelease);
+        main.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
         EXPECT_EQ(0, ::GetWindowLongA(main.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
-        EXPECT_TRUE(main.m_tray.IsPresent());
         EXPECT_EQ("Ende", Text(main.m_hWnd, IDOK));  // the main window's texts follow at once
+        // With the icon, minimizing hides the window.
+        main.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PumpMessages();
+        EXPECT_FALSE(::IsWindowVisible(main.m_hWnd));
+        main.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
 
         // Clearing the box removes the icon at OK.
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
@@ -226,18 +223,25 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
                       Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_UNCHECKED);
                       ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
                   });
-        main.OnSettings();
-        EXPECT_FALSE(main.m_tray.IsPresent());
+        main.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
+        main.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PumpMessages();
         EXPECT_TRUE(::IsWindowVisible(main.m_hWnd));
     });
+    const struct {
+        const char* key;
+        int value;
+    } saved[] = {{"Language", 0}, {"MemToFree", 1}, {"TriggerLevel", 3}, {"StayOnTop", 0},
+                 {"SysTrayIcon", 0}, {"UseIncrementalRelease", 1}};
+    for (const auto& v : saved)
+        EXPECT_EQ(v.value, static_cast<int>(::GetPrivateProfileIntA("Settings", v.key, -1, IniPath().c_str()))) << v.key;
 }
 
 TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
 {
-    WriteIni("Language=1\r\n");
+    WriteIni("Language=1\r\nMemToFree=50\r\nSysTrayIcon=0\r\n");
     CMainDialog main;
     RunModal(main, [&] {
-        const int memToFree = main.m_settings.m_nMemToFree;
         const std::string exitText = Text(main.m_hWnd, IDOK);
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
@@ -249,11 +253,12 @@ TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)
                                      reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_LANGUAGE_LIST)));
                       ::SendMessageA(::GetDlgItem(dlg, IDCANCEL), BM_CLICK, 0, 0);
                   });
-        main.OnSettings();
-        EXPECT_EQ(memToFree, main.m_settings.m_nMemToFree);
-        EXPECT_EQ(0, main.m_settings.m_bSysTrayIcon);
-        EXPECT_FALSE(main.m_tray.IsPresent());
+        main.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
         EXPECT_EQ(0, g_nLanguage);
         EXPECT_EQ(exitText, Text(main.m_hWnd, IDOK));  // the main window keeps its language
     });
+    EXPECT_EQ(50, static_cast<int>(::GetPrivateProfileIntA("Settings", "MemToFree", -1, IniPath().c_str())));
+    EXPECT_EQ(0, static_cast<int>(::GetPrivateProfileIntA("Settings", "SysTrayIcon", -1, IniPath().c_str())));
+    // The language chosen before Cancel stays.
+    EXPECT_EQ(0, static_cast<int>(::GetPrivateProfileIntA("Settings", "Language", -1, IniPath().c_str())));
 }

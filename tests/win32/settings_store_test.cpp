@@ -2,13 +2,13 @@
 // functions.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <vector>
 
 #include "app/MainDialog.h"
 #include "i18n/Language.h"
 #include "resources/resource.h"
+#include "tests/win32/FakeReadings.h"
 #include "tests/win32/Support.h"
 
 using namespace win32test;
@@ -39,38 +39,15 @@ bool IsTopmost(HWND hwnd)
 
 }  // namespace
 
-TEST_F(SettingsStore, FirstStartUsesTheDefaultsAndWritesAFileFromScratch)
+TEST_F(SettingsStore, AFirstStartWritesEveryValueFromScratch)
 {
-    CMemoryStatus ms;
-    ms.Refresh();
-    // A third and a thirty-second of the whole megabytes (at least 1).
-    const int memToFree = static_cast<int>((ms.dwTotalPhys >> 20) / 3);
-    const int triggerLevel = std::max(1, static_cast<int>((ms.dwTotalPhys >> 20) / 32));
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        EXPECT_EQ(4, g_nLanguage);
-        EXPECT_EQ(memToFree, dlg.m_settings.m_nMemToFree);
-        EXPECT_EQ(triggerLevel, dlg.m_settings.m_nTriggerLevel);
-        EXPECT_EQ(1, dlg.m_settings.m_bStayOnTop);
-        EXPECT_EQ(0, dlg.m_settings.m_bSysTrayIcon);
-        EXPECT_EQ(0, dlg.m_settings.m_bUseIncrementalRelease);
-        EXPECT_FALSE(dlg.m_tray.IsPresent());
-        RECT rect;
-        dlg.GetWindowRect(&rect);
-        EXPECT_EQ(0, rect.left);
-        EXPECT_EQ(0, rect.top);
-        EXPECT_TRUE(IsTopmost(dlg.m_hWnd));
-    });
+    // A machine of 1 GB: a third and a thirty-second of it.
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings);
+    RunModal(dlg, [&] {});
     const std::vector<std::string> expected = {
-        "[Settings]",
-        "Language=4",
-        "MemToFree=" + std::to_string(memToFree),
-        "TriggerLevel=" + std::to_string(triggerLevel),
-        "StayOnTop=1",
-        "SysTrayIcon=0",
-        "UseIncrementalRelease=0",
-        "Left=0",
-        "Top=0",
+        "[Settings]", "Language=4", "MemToFree=341", "TriggerLevel=32", "StayOnTop=1",
+        "SysTrayIcon=0", "UseIncrementalRelease=0", "Left=0", "Top=0",
     };
     EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
 }
@@ -95,23 +72,6 @@ TEST_F(SettingsStore, PositionAndLayerAreAppliedAndNegativeEdgesWrittenWithASign
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=0"));
 }
 
-TEST_F(SettingsStore, AnExistingFileKeepsItsOtherKeysAndTheirPlaces)
-{
-    WriteFile(IniPath(), "[Other]\r\nKeep=me\r\n[Settings]\r\nTop=5\r\nCustom=x\r\nLanguage=2\r\n");
-    CMainDialog dlg;
-    RunModal(dlg, [&] {});
-    const std::vector<std::string> lines = Lines(ReadFile(IniPath()));
-    ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ("[Other]", lines[0]);
-    EXPECT_EQ("Keep=me", lines[1]);
-    EXPECT_EQ("[Settings]", lines[2]);
-    EXPECT_EQ("Top=5", lines[3]) << "Top keeps its place";
-    EXPECT_EQ("Custom=x", lines[4]);
-    EXPECT_EQ("Language=2", lines[5]);
-    // The missing keys are appended.
-    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("UseIncrementalRelease=0"));
-}
-
 TEST_F(SettingsStore, FlagsAreWrittenAsOneOrZero)
 {
     WriteIni("StayOnTop=5\r\nUseIncrementalRelease=-3\r\n");
@@ -130,10 +90,17 @@ TEST_F(SettingsStore, AFileHeldOpenByAnotherProgramKeepsEveryValueTheUserDidNotC
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        EXPECT_EQ(1, dlg.m_settings.m_bStayOnTop);  // the default: nothing could be read
+        // Nothing could be read: the default layer, topmost.
+        EXPECT_TRUE(IsTopmost(dlg.m_hWnd));
         ::CloseHandle(held);
-        // The one change of this run, as the Settings dialog makes it.
-        dlg.m_settings.m_bUseIncrementalRelease = 1;
+        // The one change of this run, made in the Settings dialog.
+        WhenReady([&] { return FindThreadDialog(dlg.m_hWnd) != nullptr; },
+                  [&] {
+                      const HWND settings = FindThreadDialog(dlg.m_hWnd);
+                      ::SendDlgItemMessageA(settings, IDC_INCREMENTAL, BM_SETCHECK, BST_CHECKED, 0);
+                      ::SendMessageA(::GetDlgItem(settings, IDOK), BM_CLICK, 0, 0);
+                  });
+        dlg.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
     });
     const std::vector<std::string> expected = {
         "[Settings]", "Language=2", "MemToFree=77", "TriggerLevel=0", "StayOnTop=0",

@@ -1,5 +1,6 @@
 add_executable(win32_tests
     tests/win32/Support.cpp
+    tests/win32/FakeReadings.cpp
     tests/win32/TouchFreeDouble.cpp
     tests/win32/icons_test.cpp
     tests/win32/language_test.cpp

@@ -6,11 +6,13 @@
 #include "framework/Text.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
+#include "tests/win32/FakeReadings.h"
 #include "tests/win32/Support.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenu.h"
 
 #include <functional>
+#include <utility>
 
 using namespace win32test;
 
@@ -18,42 +20,98 @@ namespace {
 
 using TrayTest = MainWindowFixture;
 
+// A stand-in of the shell beside the test program (the test runner puts
+// them there).
+std::wstring StandIn(const char* variant)
+{
+    const std::wstring path = Widen(ProgramDir() + "fake-shell32-" + variant + ".dll");
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(path.c_str())) << Narrow(path);
+    return path;
+}
+
+struct Call {
+    LONG calls = 0;
+    DWORD message = 0;
+    NotifyIconRecordW record{};
+};
+
+// The stand-in that takes every call and records the last one; held
+// loaded, so that what it recorded outlives a removed icon.
+class RecordingShell {
+public:
+    RecordingShell() : m_path(StandIn("records")), m_module(::LoadLibraryW(m_path.c_str())) {}
+    ~RecordingShell() { ::FreeLibrary(m_module); }
+    RecordingShell(const RecordingShell&) = delete;
+    RecordingShell& operator=(const RecordingShell&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+    Call Last() const
+    {
+        typedef LONG(WINAPI * Recorded)(DWORD*, void*);
+        const auto recorded =
+            reinterpret_cast<Recorded>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, "RecordedNotifyIcon")));
+        Call call;
+        if (recorded != nullptr)
+            call.calls = recorded(&call.message, &call.record);
+        return call;
+    }
+
+private:
+    std::wstring m_path;
+    HMODULE m_module;
+};
+
 }  // namespace
 
-TEST_F(TrayTest, AddedAtStartWithTheRecordOfTheFirstFormAndALiveTip)
+TEST_F(TrayTest, TheIconIsToldOfItsRecordOnlyWhenImageOrTipChange)
 {
-    WriteIni("SysTrayIcon=1\r\n");
-    CMainDialog dlg;
+    RecordingShell shell;
+    CTrayIcon tray(shell.Path().c_str());
+    const HWND window = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const HICON first = ::LoadIconA(nullptr, IDI_APPLICATION);
+    const HICON second = ::LoadIconA(nullptr, IDI_WARNING);
+    ASSERT_TRUE(tray.AddTrayIcon(window, first, "Brisklet Free - first"));
+    Call call = shell.Last();
+    EXPECT_EQ(static_cast<DWORD>(NIM_ADD), call.message);
+    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAW_V1_SIZE), call.record.cbSize);
+    EXPECT_EQ(window, call.record.hWnd);
+    EXPECT_EQ(1u, call.record.uID);
+    EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), call.record.uFlags);
+    EXPECT_EQ(static_cast<UINT>(WM_TRAY_NOTIFY), call.record.uCallbackMessage);
+    EXPECT_EQ(first, call.record.hIcon);
+    EXPECT_EQ(L"Brisklet Free - first", std::wstring(call.record.szTip));
+
+    tray.UpdateTrayIcon(first, "Brisklet Free - first");
+    EXPECT_EQ(call.calls, shell.Last().calls) << "nothing changed, nothing is sent";
+    for (const auto& change : {std::make_pair(first, "Brisklet Free - second"), std::make_pair(second, "Brisklet Free - second")}) {
+        tray.UpdateTrayIcon(change.first, change.second);
+        const Call next = shell.Last();
+        EXPECT_EQ(call.calls + 1, next.calls);
+        EXPECT_EQ(static_cast<DWORD>(NIM_MODIFY), next.message);
+        EXPECT_EQ(static_cast<UINT>(NIF_ICON | NIF_TIP), next.record.uFlags);
+        EXPECT_EQ(change.first, next.record.hIcon);
+        call = next;
+    }
+    // A long tip is cut to the field's 63 characters, none of them split: a
+    // character of two units that would end at unit 64 is left out whole.
+    tray.UpdateTrayIcon(second, "Brisklet Free - " + std::string(46, 'y') + "\xF0\x9F\x98\x80");
+    EXPECT_EQ(L"Brisklet Free - " + std::wstring(46, L'y'), std::wstring(shell.Last().record.szTip));
+
+    tray.RemoveTrayIcon();
+    EXPECT_EQ(static_cast<DWORD>(NIM_DELETE), shell.Last().message);
+    ::DestroyWindow(window);
+}
+
+TEST_F(TrayTest, TheIconShowsTheTipAndImageOfTheWindowsView)
+{
+    RecordingShell shell;
+    WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings, shell.Path().c_str());
     RunModal(dlg, [&] {
-        ASSERT_TRUE(dlg.m_tray.IsPresent());
-        const NotifyIconRecordW& nid = dlg.m_tray.Record();
-        EXPECT_EQ(NOTIFYICONDATAW_V1_SIZE, nid.cbSize);
-        EXPECT_EQ(dlg.m_hWnd, nid.hWnd);
-        EXPECT_EQ(1u, nid.uID);
-        EXPECT_EQ(static_cast<UINT>(WM_TRAY_NOTIFY), nid.uCallbackMessage);
-        // The refresh that ended start-up replaced the first tip.
-        EXPECT_EQ(static_cast<UINT>(NIF_ICON | NIF_TIP), nid.uFlags);
-        EXPECT_EQ(dlg.GetIcon(FALSE), nid.hIcon);
-        const std::string tip = Narrow(nid.szTip);
-        EXPECT_EQ(0u, tip.find("Brisklet Free - ")) << tip;
-        EXPECT_EQ(" Free Free", tip.substr(tip.size() - 10)) << tip;
-
-        // A fresh add gives the first tip: label, plain kilobytes, unit.
-        dlg.m_tray.RemoveTrayIcon();
-        EXPECT_FALSE(dlg.m_tray.IsPresent());
-        SetText(TextKey::FreeRam, "Free Ram:");
-        SetText(TextKey::KB, "KB");
-        CMemoryStatus ms;
-        ms.Refresh();
-        ASSERT_TRUE(dlg.AddTrayIcon(ms));
-        EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), nid.uFlags);
-        EXPECT_EQ(0u, Narrow(nid.szTip).find("Brisklet Free - Free Ram: ")) << Narrow(nid.szTip);
-        EXPECT_EQ(std::string::npos, Narrow(nid.szTip).find(',')) << Narrow(nid.szTip);
-
-        // Long texts are cut to what the tip field holds.
-        SetText(TextKey::KB, std::string(100, 'k'));
-        dlg.RefreshStatistics(ms);
-        EXPECT_EQ(63u, std::wstring(nid.szTip).size());
+        const Call call = shell.Last();
+        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
+        EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
     });
 }
 
@@ -62,7 +120,6 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        ASSERT_TRUE(dlg.m_tray.IsPresent());
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
@@ -83,7 +140,6 @@ TEST_F(TrayTest, WithoutTheIconMinimizingKeepsTheTaskbarWindow)
 {
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        EXPECT_FALSE(dlg.m_tray.IsPresent());
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_TRUE(dlg.IsIconic());
@@ -148,34 +204,13 @@ TEST_F(TrayTest, RightButtonOnTheIconAndARightClickInTheWindowOpenThePopup)
     });
 }
 
-namespace {
-
-// Points the tray at a stand-in of the shell beside the test program.
-class ShellStandIn {
-public:
-    explicit ShellStandIn(const char* variant)
-        : m_path(Widen(ProgramDir() + "fake-shell32-" + variant + ".dll")), m_saved(g_pszTrayShellLibrary)
-    {
-        // The test runner puts the stand-ins beside the test program.
-        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(m_path.c_str())) << Narrow(m_path);
-        g_pszTrayShellLibrary = m_path.c_str();
-    }
-    ~ShellStandIn() { g_pszTrayShellLibrary = m_saved; }
-
-private:
-    std::wstring m_path;
-    const wchar_t* m_saved;
-};
-
-}  // namespace
-
 TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
 {
     // No "Shell_NotifyIcon" entry at all, or an entry that refuses every
     // icon: either way there is no icon to come back through.
     for (const char* variant : {"noentry", "refuses"}) {
         SCOPED_TRACE(variant);
-        ShellStandIn shell(variant);
+        const std::wstring shell = StandIn(variant);
         WriteIni("SysTrayIcon=1\r\n");
         int boxes = 0;
         std::string text, caption;
@@ -192,10 +227,9 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
         };
         WhenReady([] { HWND box = FindThreadDialog(nullptr); return box != nullptr && ::GetDlgItem(box, 0xFFFF); },
                   answer);
-        CMainDialog dlg;
+        CMainDialog dlg(false, nullptr, shell.c_str());
         RunModal(dlg, [&] {
-            EXPECT_FALSE(dlg.m_tray.IsPresent());
-            EXPECT_EQ(1, dlg.m_settings.m_bSysTrayIcon);
+            // No icon to come back through: the window stays on the taskbar.
             dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
             PumpMessages();
             EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
@@ -248,7 +282,7 @@ TEST_F(TrayTest, WhileADialogIsOpenTheIconOnlyBringsItForward)
                       ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogs, reinterpret_cast<LPARAM>(&dialogs));
                       ::SendMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
                   });
-        dlg.OnSettings();
+        dlg.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
         EXPECT_FALSE(g_menuOpened);
         EXPECT_EQ(2, dialogs) << "the main window and one Settings dialog";
         EXPECT_EQ(settings, foreground);
