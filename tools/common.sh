@@ -53,18 +53,27 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
 }
 
-# Native build of the functional core and its unit tests.
+# Native build of the functional core and its unit tests (warnings are
+# errors in every build the tools make).
 build_native() {
-    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null &&
+    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DBRISKLET_WERROR=ON >/dev/null &&
         cmake --build "$BUILD/native" -j"$(nproc)"
 }
 
-# Cross build for Windows: $1 is i686 or x86_64.
+# Cross build for Windows: build_windows [--type TYPE] ARCH TARGET...
+# ARCH is i686 or x86_64. The programs ship as MinSizeRel, built in
+# $BUILD/ARCH; another build type gets a tree of its own, $BUILD/ARCH-type.
 build_windows() {
-    local arch=$1
-    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null &&
-        cmake --build "$BUILD/$arch" -j"$(nproc)" --target "${@:2}"
+    local type=MinSizeRel
+    if [ "$1" = --type ]; then
+        type=$2
+        shift 2
+    fi
+    local arch=$1 dir="$BUILD/$1"
+    [ "$type" = MinSizeRel ] || dir="$BUILD/$arch-${type,,}"
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE="$type" -DBRISKLET_WERROR=ON >/dev/null &&
+        cmake --build "$dir" -j"$(nproc)" --target "${@:2}"
 }
 
 # The private Wine prefix under the build tree (64-bit, so that it runs the
