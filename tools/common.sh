@@ -55,23 +55,55 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
 }
 
-# Native build of the functional core and its unit tests.
+# Native build of the functional core and its unit tests (warnings are
+# errors in every build the tools make).
 build_native() {
-    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null &&
+    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DBRISKLET_WERROR=ON >/dev/null &&
         cmake --build "$BUILD/native" -j"$(nproc)"
 }
 
-# Cross build for Windows: $1 is i686 or x86_64.
+# Cross build for Windows: build_windows [--type TYPE] ARCH TARGET...
+# ARCH is i686 or x86_64. The programs ship as MinSizeRel, built in
+# $BUILD/ARCH; another build type gets a tree of its own, $BUILD/ARCH-type.
 build_windows() {
-    local arch=$1
-    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null &&
-        cmake --build "$BUILD/$arch" -j"$(nproc)" --target "${@:2}"
+    local type=MinSizeRel
+    if [ "$1" = --type ]; then
+        type=$2
+        shift 2
+    fi
+    local arch=$1 dir="$BUILD/$1"
+    [ "$type" = MinSizeRel ] || dir="$BUILD/$arch-${type,,}"
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE="$type" -DBRISKLET_WERROR=ON >/dev/null &&
+        cmake --build "$dir" -j"$(nproc)" --target "${@:2}"
+}
+
+# Whether this host runs 32-bit programs, found by starting one: the 32-bit
+# Wine loader. A kernel without 32-bit emulation refuses it, though the
+# package installs; Debian's wine wrapper still picks it then. Sets
+# NO_32BIT_REASON when the answer is no. BRISKLET_NO_32BIT=1 answers no on
+# any host, so that that path can be tried anywhere.
+host_runs_32bit() {
+    if [ -z "${HOST_RUNS_32BIT:-}" ]; then
+        HOST_RUNS_32BIT=yes
+        if [ "${BRISKLET_NO_32BIT:-}" = 1 ]; then
+            HOST_RUNS_32BIT=no
+            NO_32BIT_REASON="BRISKLET_NO_32BIT=1 has the tools treat this host as one that runs no 32-bit programs"
+        elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+            HOST_RUNS_32BIT=no
+            NO_32BIT_REASON="this host runs no 32-bit programs (the 32-bit Wine loader, /usr/lib/wine/wine, does not start)"
+        fi
+    fi
+    [ "$HOST_RUNS_32BIT" = yes ]
 }
 
 # The private Wine prefix under the build tree (64-bit, so that it runs the
-# 32-bit and the 64-bit programs); never the user's ~/.wine.
+# 32-bit and the 64-bit programs); never the user's ~/.wine. Sets WINE, the
+# loader every Wine call goes through: Debian's wrapper, or the 64-bit
+# loader itself on a host that runs no 32-bit programs.
 wine_env() {
+    WINE=wine
+    host_runs_32bit || WINE=/usr/lib/wine/wine64
     export WINEPREFIX="${BRISKLET_WINEPREFIX:-$BUILD/wineprefix}"
     export WINEDEBUG=-all
     # No menu builder: shortcuts the installer test makes would otherwise
@@ -86,11 +118,13 @@ wine_env() {
 prepare_prefix() {
     local BRISKLET_WINEPREFIX=
     wine_env
+    # The stamp names the loader that made the prefix: one made by the 64-bit
+    # loader alone may lack what the 32-bit programs need.
     local stamp="$WINEPREFIX/.brisklet-ready"
-    [ -f "$stamp" ] && return 0
+    [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$WINE" ] && return 0
     rm -rf "$WINEPREFIX"
     log "creating the Wine prefix $WINEPREFIX"
-    WINEARCH=win64 wineboot -i >/dev/null 2>&1
+    WINEARCH=win64 "$WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
     local regs=(
         'HKCU\Software\Wine|Version|winxp'
@@ -103,15 +137,15 @@ prepare_prefix() {
     for entry in "${regs[@]}"; do
         IFS='|' read -r key name value <<<"$entry"
         if [ -z "$name" ]; then
-            wine reg add "$key" /ve /d "$value" /f >/dev/null 2>&1
+            "$WINE" reg add "$key" /ve /d "$value" /f >/dev/null 2>&1
         else
-            wine reg add "$key" /v "$name" /d "$value" /f >/dev/null 2>&1
+            "$WINE" reg add "$key" /v "$name" /d "$value" /f >/dev/null 2>&1
         fi
     done
     wineserver -w
     # Without Marlett in the prefix the caption buttons draw as letters.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    touch "$stamp"
+    echo "$WINE" >"$stamp"
 }
 
 # A fresh copy of the prepared prefix for one test run, so that what a
@@ -132,7 +166,7 @@ fresh_test_prefix() {
 set_language_dir() {
     local dir=$1 view
     for view in 32 64; do
-        wine reg add 'HKLM\Software\Brisklet\Language' /v InstallDir /d "$dir" /f /reg:$view >/dev/null 2>&1
+        "$WINE" reg add 'HKLM\Software\Brisklet\Language' /v InstallDir /d "$dir" /f /reg:$view >/dev/null 2>&1
     done
     # Lets the server end, so that the next program starts one on the
     # display it is given.

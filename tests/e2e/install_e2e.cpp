@@ -391,8 +391,8 @@ protected:
     void SetUp() override
     {
         if (InstallerPath().empty())
-            GTEST_SKIP() << "BRISKLET_INSTALLER is not set: the setup program was not built, or this run "
-                            "leaves it to the other build's run";
+            GTEST_SKIP() << "BRISKLET_INSTALLER is not set: the setup program was not built, this run "
+                            "leaves it to the other build's run, or this host cannot run it (a 32-bit program)";
         ASSERT_FALSE(InstallDir().empty());
         ::CoInitialize(nullptr);
         RemoveInstallation();

@@ -11,6 +11,7 @@ if(FUZZ_CLANGXX)
             -DCMAKE_BUILD_TYPE:STRING=Debug
             -DBRISKLET_ROOT:PATH=${CMAKE_SOURCE_DIR}
             -DBRISKLET_CORE_SOURCES:STRING=${CORE_SOURCES}
+            -DBRISKLET_WERROR:BOOL=${BRISKLET_WERROR}
         # The sub-build knows its own sources' changes.
         BUILD_ALWAYS ON
         INSTALL_COMMAND "")
