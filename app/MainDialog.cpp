@@ -1,5 +1,7 @@
 #include "MainDialog.h"
 
+#include <vector>
+
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
@@ -23,6 +25,23 @@ const CReadings& SystemReadings()
 {
     static const CReadings readings;
     return readings;
+}
+
+// The shell's message to every top-level window when its taskbar has been
+// made again (Explorer restarted): registered at the start.
+UINT g_wmTaskbarCreated = 0;
+
+void RegisterTaskbarCreated()
+{
+    g_wmTaskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+    // An elevated copy hears it from the user's shell only when it lets the
+    // message through; Windows before Vista has no such filter.
+    typedef BOOL(WINAPI * ChangeFilterFn)(UINT message, DWORD flag);
+    const auto changeFilter = reinterpret_cast<ChangeFilterFn>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter")));
+    const DWORD kAllow = 1;  // MSGFLT_ADD
+    if (changeFilter != nullptr && g_wmTaskbarCreated != 0)
+        changeFilter(g_wmTaskbarCreated, kAllow);
 }
 
 }  // namespace
@@ -76,6 +95,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen>(),
     OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange>(),
     OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange>(),
+    OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(g_wmTaskbarCreated),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -99,6 +119,7 @@ BOOL CMainDialog::OnInitDialog()
     // One reading serves the defaults, the first tip and the first figures.
     m_reading = m_readings.Memory();
     SampleReadings();
+    RegisterTaskbarCreated();
     LoadSettings();
     ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
@@ -146,24 +167,39 @@ void CMainDialog::LoadSettings()
     m_settings = m_store.LoadSettings(m_reading.dwTotalPhys);
     SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
     KeepOnScreen();
-    if (m_settings.m_bSysTrayIcon && !AddTrayIcon())
+    // A start in the tray at logon may come before the shell: it stays
+    // minimized on the taskbar, without a box, until the shell announces
+    // itself (OnTaskbarCreated).
+    if (m_settings.m_bSysTrayIcon && !AddTrayIcon() && !m_bStartMinimized)
         MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
 }
+
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR handle, HDC, LPRECT, LPARAM areas)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoW(handle, &monitor)) {
+        const RECT& work = monitor.rcWork;
+        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
+    }
+    return TRUE;
+}
+
+}  // namespace
 
 void CMainDialog::KeepOnScreen() const
 {
     // A monitor removed, a lower resolution or a hand-edited file must not
-    // open the window where nobody can see it.
+    // open the window where nobody can grab it; anywhere else it stays.
+    std::vector<ScreenRect> workAreas;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
     RECT rect;
     GetWindowRect(&rect);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
     const int captionHeight = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const ScreenRect window = {rect.left, rect.top, rect.right, rect.bottom};
-    const ScreenRect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
-    const ScreenPoint at = KeepCaptionOnWorkArea(window, captionHeight, work);
+    const ScreenPoint at =
+        KeepCaptionGraspable({rect.left, rect.top, rect.right, rect.bottom}, captionHeight, workAreas);
     if (at.x != rect.left || at.y != rect.top)
         SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -312,6 +348,31 @@ LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
 bool CMainDialog::AddTrayIcon()
 {
     return m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE), CurrentView().addTip);
+}
+
+LRESULT CMainDialog::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    // A new shell knows no icon of ours: the icon comes back as it was, or
+    // is added now when the shell was not there for it before.
+    if (!m_settings.m_bSysTrayIcon)
+        return 0;
+    if (m_tray.IsPresent()) {
+        if (m_tray.AddAgain())
+            return 0;
+        // Refused: no icon to come back through, so the window may not stay
+        // hidden.
+        m_bHeldInTray = false;
+        if (!::IsWindowVisible(m_hWnd))
+            ShowWindow(SW_SHOWMINNOACTIVE);
+        return 0;
+    }
+    if (AddTrayIcon() && IsIconic()) {
+        // Minimized while there was no icon: into the tray, as a minimize
+        // with the icon goes.
+        m_bHeldInTray = true;
+        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
+    }
+    return 0;
 }
 
 void CMainDialog::RestoreFromTray()

@@ -60,6 +60,7 @@ private:
     void OnEndSession(BOOL bEnding);
     void OnWindowPosChanging(WINDOWPOS* pos);
     LRESULT OnOptimizeRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     BOOL OnQueryOpen();
     void OnSysColorChange();
     void OnDisplayChange();
@@ -82,8 +83,8 @@ private:
     bool AddTrayIcon();
     void RestoreFromTray();
     void StartMinimized();
-    // Moves the window, if need be, so that its caption bar is on a
-    // monitor's work area.
+    // Moves the window, if need be, so that a part of its caption bar that
+    // can be grabbed is on a monitor's work area.
     void KeepOnScreen() const;
     // SetWindowPos in the layer the settings ask for (topmost or not).
     void SetLayer(UINT flags, int x = 0, int y = 0) const;

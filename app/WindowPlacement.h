@@ -1,6 +1,8 @@
-// Where the main window may open: at least its caption bar on a monitor's
-// work area, so that it can always be seen and moved.
+// Where the main window may open: anywhere its caption bar can be grabbed,
+// so that it can always be seen and moved.
 #pragma once
+
+#include <vector>
 
 struct ScreenRect {
     int left;
@@ -14,7 +16,10 @@ struct ScreenPoint {
     int y;
 };
 
-// The top-left corner for `window` that puts its caption bar (the top
-// captionHeight pixels) wholly on workArea, moved as little as possible; a
-// window wider than the work area starts at its left edge.
-ScreenPoint KeepCaptionOnWorkArea(const ScreenRect& window, int captionHeight, const ScreenRect& workArea);
+// The top-left corner for `window`, whose caption bar is its top
+// captionHeight pixels: where it is, when a part of the caption bar that the
+// user can grab lies on one of the work areas (a strip two caption heights
+// wide, or the window's width when less, and a third of the caption high);
+// else moved just so far that such a part lies on the nearest one. A window
+// spread over two monitors stays where it is.
+ScreenPoint KeepCaptionGraspable(const ScreenRect& window, int captionHeight, const std::vector<ScreenRect>& workAreas);

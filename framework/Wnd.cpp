@@ -91,7 +91,7 @@ const CMessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
     for (const CMessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
         for (std::size_t i = 0; i < map->count; ++i) {
             const CMessageEntry& e = map->entries[i];
-            if (e.message != message)
+            if (e.registered != nullptr ? (*e.registered == 0 || *e.registered != message) : e.message != message)
                 continue;
             if (message != WM_COMMAND || (e.id == LOWORD(wParam) && e.code == HIWORD(wParam)))
                 return &e;

@@ -12,12 +12,14 @@
 class CWnd;
 
 // One row of a message map. For WM_COMMAND the row also names the
-// notification code and the control or command identifier.
+// notification code and the control or command identifier. A message
+// registered at run time is named by where its number is kept.
 struct CMessageEntry {
     UINT message;
     UINT code;
     UINT id;
     LRESULT (*thunk)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    const UINT* registered = nullptr;
 };
 
 struct CMessageMap {
@@ -341,6 +343,17 @@ constexpr CMessageEntry OnMessage()
 {
     static_assert(Message != WM_COMMAND, "commands are mapped with OnCommand");
     return afx_detail::Row<Message, F>(0, 0);
+}
+
+// A message registered at run time (RegisterWindowMessage), whose number
+// `message` holds once registered (0 before: no message matches), handled
+// as a private message is.
+template <auto F>
+constexpr CMessageEntry OnRegisteredMessage(const UINT& message)
+{
+    CMessageEntry entry = afx_detail::Row<WM_USER, F>(0, 0);
+    entry.registered = &message;
+    return entry;
 }
 
 // WM_COMMAND from a menu item, or a notification from control id, handled

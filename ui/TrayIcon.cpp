@@ -81,6 +81,18 @@ void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& tip)
     Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, field);
 }
 
+bool CTrayIcon::AddAgain()
+{
+    if (!IsPresent())
+        return false;
+    PrepareRecord();
+    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    if (CallShell(NIM_ADD))
+        return true;
+    Unload();
+    return false;
+}
+
 void CTrayIcon::Resend()
 {
     if (!IsPresent())

@@ -35,6 +35,9 @@ public:
     // called for nothing.
     void UpdateTrayIcon(HICON hIcon, const std::string& tip);
 
+    // Adds the icon again as it was, with its image and tip, to a shell that
+    // was made again; false, with nothing kept, when it refuses the icon.
+    bool AddAgain();
     // Tells the shell the icon again as it is. The taskbar under Wine takes
     // a window's button away or back only when the shell hears from a
     // program: after hiding into the tray or coming back, this makes that

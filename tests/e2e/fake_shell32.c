@@ -17,13 +17,22 @@ BOOL WINAPI FakeNotifyIcon(DWORD message, void* data)
 static DWORD g_lastMessage;
 static BYTE g_lastRecord[NOTIFYICONDATAW_V1_SIZE];
 static LONG g_calls;
+static BOOL g_refusing;
 
 BOOL WINAPI RecordNotifyIcon(DWORD message, void* data)
 {
+    if (g_refusing)
+        return FALSE;
     g_lastMessage = message;
     memcpy(g_lastRecord, data, sizeof g_lastRecord);
     ++g_calls;
     return TRUE;
+}
+
+/* Whether every call is refused, as when no notification area exists. */
+void WINAPI RefuseNotifyIcon(BOOL refusing)
+{
+    g_refusing = refusing;
 }
 
 /* The number of calls so far; the last call's message and record. */

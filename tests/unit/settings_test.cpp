@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "app/SettingsDefaults.h"
 #include "app/WindowPlacement.h"
@@ -81,22 +82,30 @@ TEST(SettingsDialogRules, ValueLabelsShowTheShareOfTotalMemory)
     EXPECT_EQ("5 Mo  (0%)", ValueLabel(5, 0, "Mo"));
 }
 
-TEST(WindowPlacement, TheCaptionBarComesBackOntoTheWorkArea)
+TEST(WindowPlacement, TheWindowMovesOnlyWhenItsCaptionCannotBeGrabbedAndThenJustEnough)
 {
-    const ScreenRect work = {0, 0, 1024, 740};  // a taskbar below
+    // A caption of 21 pixels: a strip 42 wide and 7 high must lie on a work
+    // area.
+    const ScreenRect left = {0, 0, 1024, 740};  // a taskbar below
+    const ScreenRect right = {1024, 200, 2048, 940};
     const struct {
         ScreenRect window;
+        std::vector<ScreenRect> areas;
         ScreenPoint at;
     } cases[] = {
-        {{40, 30, 440, 230}, {40, 30}},          // on the screen: stays
-        {{5000, 4000, 5400, 4200}, {624, 720}},  // beyond a removed monitor
-        {{-900, -50, -500, 150}, {0, 0}},
-        {{-12, -7, 388, 193}, {0, 0}},           // partly beyond the edges
-        {{700, 730, 1100, 930}, {624, 720}},     // caption under the taskbar
-        {{300, 100, 1500, 300}, {0, 100}},       // wider than the screen
+        {{40, 30, 440, 230}, {left}, {40, 30}},
+        {{-12, -12, 388, 188}, {left}, {-12, -12}},        // 10 rows of the caption in view
+        {{-380, 100, 20, 300}, {left}, {-358, 100}},       // 20 columns: 42 are brought in
+        {{-900, -50, -500, 150}, {left}, {-358, -14}},
+        {{5000, 4000, 5400, 4200}, {left}, {982, 733}},     // beyond a removed monitor
+        {{700, 735, 1100, 935}, {left}, {700, 733}},       // the caption under the taskbar
+        {{900, 100, 1300, 300}, {left, right}, {900, 100}},  // spread over two monitors
+        {{1500, 900, 1900, 1100}, {left, right}, {1500, 900}},
+        {{2100, 300, 2500, 500}, {left, right}, {2006, 300}},
+        {{1000, 100, 1400, 300}, {left, right}, {982, 100}},  // the nearer of the two
     };
     for (const auto& c : cases) {
-        const ScreenPoint at = KeepCaptionOnWorkArea(c.window, 20, work);
+        const ScreenPoint at = KeepCaptionGraspable(c.window, 21, c.areas);
         EXPECT_EQ(c.at.x, at.x) << c.window.left << "," << c.window.top;
         EXPECT_EQ(c.at.y, at.y) << c.window.left << "," << c.window.top;
     }

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "app/CommandLine.h"
 #include "app/MainDialog.h"
 #include "resources/resource.h"
 #include "tests/win32/FakeReadings.h"
@@ -87,5 +88,27 @@ TEST_F(OptimizerTest, TheRefreshTickStartsARunBelowTheTriggerLevel)
             ReleaseTouchFreeStep();
             EXPECT_TRUE(WaitForRunEnd(dlg));
         });
+    }
+}
+
+TEST_F(OptimizerTest, ARunWithoutAWindowEndsWithZeroOnceItsStartTestPassed)
+{
+    // 256 MB free; no step gives a block here. Whatever the allocations give,
+    // a run that passed its start test ends with 0, as one handed to the
+    // running copy does.
+    FakeReadings readings;
+    readings.memory.dwAvailPhys = 256u << 20;
+    const struct {
+        int memToFree;
+        int incremental;
+        int exitCode;
+    } cases[] = {
+        {2000, 0, kExitOptimized},
+        {256, 1, kExitOptimized},  // free exactly at the target: not one step
+        {100, 0, kExitNotNeeded},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.exitCode, ExitCodeOf(COptimizer::OptimizeHere(c.memToFree, c.incremental, readings.memory)))
+            << c.memToFree << " " << c.incremental;
     }
 }

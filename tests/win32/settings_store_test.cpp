@@ -52,21 +52,21 @@ TEST_F(SettingsStore, AFirstStartWritesEveryValueFromScratch)
     EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
 }
 
-TEST_F(SettingsStore, PositionAndLayerAreAppliedAndNegativeEdgesWrittenWithASign)
+TEST_F(SettingsStore, AReachablePositionOpensAndIsSavedAsStoredNegativeEdgesWithASign)
 {
-    WriteIni("Left=40\r\nTop=30\r\nStayOnTop=0\r\nTriggerLevel=0\r\n");
+    // Beyond the screen's top-left edges, with the caption still to be
+    // grabbed: the window opens there and does not move.
+    WriteIni("Left=-12\r\nTop=-12\r\nStayOnTop=0\r\nTriggerLevel=0\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
         RECT rect;
         dlg.GetWindowRect(&rect);
-        EXPECT_EQ(40, rect.left);
-        EXPECT_EQ(30, rect.top);
+        EXPECT_EQ(-12, rect.left);
+        EXPECT_EQ(-12, rect.top);
         EXPECT_FALSE(IsTopmost(dlg.m_hWnd));
-        dlg.SetWindowPos(nullptr, -12, -7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     });
-    EXPECT_EQ(-12, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", 99, IniPath().c_str())));
-    EXPECT_EQ(-7, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", 99, IniPath().c_str())));
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("Left=-12"));
+    EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("Top=-12"));
     // A trigger level of 0 (automatic start off) stays 0.
     EXPECT_EQ(0, static_cast<int>(::GetPrivateProfileIntA("Settings", "TriggerLevel", 99, IniPath().c_str())));
     EXPECT_NE(std::string::npos, ReadFile(IniPath()).find("StayOnTop=0"));

@@ -56,10 +56,27 @@ public:
         return call;
     }
 
+    // Refuses every call from now on, as a system without a notification
+    // area does, or takes them again.
+    void Refuse(BOOL refusing) const
+    {
+        typedef void(WINAPI * RefuseFn)(BOOL);
+        const auto refuse =
+            reinterpret_cast<RefuseFn>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, "RefuseNotifyIcon")));
+        if (refuse != nullptr)
+            refuse(refusing);
+    }
+
 private:
     std::wstring m_path;
     HMODULE m_module;
 };
+
+// The shell's announcement that its taskbar was made again.
+void AnnounceTaskbar(const CWnd& wnd)
+{
+    wnd.SendMessage(::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
 
 }  // namespace
 
@@ -112,6 +129,46 @@ TEST_F(TrayTest, TheIconShowsTheTipAndImageOfTheWindowsView)
         const Call call = shell.Last();
         EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
         EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
+    });
+}
+
+TEST_F(TrayTest, ANewTaskbarGetsTheIconBackWithItsImageAndTip)
+{
+    RecordingShell shell;
+    WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings, shell.Path().c_str());
+    RunModal(dlg, [&] {
+        AnnounceTaskbar(dlg);
+        const Call call = shell.Last();
+        EXPECT_EQ(static_cast<DWORD>(NIM_ADD), call.message);
+        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
+        EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
+    });
+}
+
+TEST_F(TrayTest, ATrayStartBeforeTheShellWaitsOnTheTaskbarThenGoesIntoTheTray)
+{
+    RecordingShell shell;
+    shell.Refuse(TRUE);
+    WriteIni("SysTrayIcon=1\r\n");
+    CMainDialog dlg(true, nullptr, shell.Path().c_str());
+    RunModal(dlg, [&] {
+        // A box at the start would be open now, this running in its loop.
+        HWND box = FindThreadDialog(dlg.m_hWnd);
+        if (box != nullptr && ::GetDlgItem(box, 0xFFFF) != nullptr) {
+            ADD_FAILURE() << "a box at a start in the tray";
+            ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            return;
+        }
+        PumpMessages();
+        EXPECT_TRUE(dlg.IsIconic());
+        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+        shell.Refuse(FALSE);
+        AnnounceTaskbar(dlg);
+        PumpMessages();
+        EXPECT_EQ(static_cast<DWORD>(NIM_ADD), shell.Last().message);
+        EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
     });
 }
 
