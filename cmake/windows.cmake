@@ -104,6 +104,7 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+include(tests/harness/harness.cmake)
 include(tests/win32/tests.cmake)
 include(tests/e2e/tests.cmake)
 include(bench/bench.cmake)

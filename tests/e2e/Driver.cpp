@@ -5,9 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 
 #include "resources/resource.h"
@@ -25,81 +23,9 @@ std::string EnvDir(const char* name)
     return dir;
 }
 
-
-bool WriteWholeFile(const std::string& path, const std::string& content)
-{
-    // Truncated in place: the file keeps its identity (a bound mount
-    // follows the file, not its name).
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    ::SetEndOfFile(file);
-    DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == content.size();
-}
-
-
 int g_dirCounter = 0;
 
 }  // namespace
-
-std::wstring Wide(const std::string& utf8)
-{
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide)
-{
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], size, nullptr, nullptr);
-    utf8.resize(utf8.size() - 1);
-    return utf8;
-}
-
-void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE find = ::FindFirstFileW(Wide(dir + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = Utf8(found.cFileName);
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(dir + name + "\\");
-            } else {
-                ::SetFileAttributesW(Wide(dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileW(Wide(dir + name).c_str());
-            }
-        } while (::FindNextFileW(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryW(Wide(dir).c_str());
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string content;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        content.append(buffer, read);
-    ::CloseHandle(file);
-    return content;
-}
 
 std::string BinDir()
 {
@@ -120,18 +46,6 @@ std::string MeminfoPath()
 {
     const char* value = std::getenv("BRISKLET_MEMINFO");
     return value != nullptr ? value : "";
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (::GetTickCount() - start >= timeoutMs)
-            return false;
-        ::Sleep(5);
-    }
 }
 
 ProgramDir::ProgramDir(const std::string& name, bool withHelper)
@@ -310,6 +224,21 @@ HWND Bkfr::FindMessageBox() const
     return nullptr;
 }
 
+HWND Bkfr::WaitForDialog(const std::function<bool(HWND)>& accept) const
+{
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND hwnd : ProcessWindows(m_pi.dwProcessId, "#32770")) {
+            if (hwnd != m_hwnd && ::IsWindowVisible(hwnd) && accept(hwnd)) {
+                found = hwnd;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
 int VisibleTaskbarButtons()
 {
     int count = 0;
@@ -329,28 +258,6 @@ DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs)
     if (!second.WaitForExit(timeoutMs))
         return STILL_ACTIVE;
     return second.ExitCode();
-}
-
-std::string WindowText(HWND hwnd)
-{
-    const LRESULT length = ::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    ::SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(wcslen(text.c_str()));
-    return Utf8(text);
-}
-
-std::string LanguageText(const std::string& file, const char* section, const char* key)
-{
-    // The system's own reader gives the bytes; the file names its code page.
-    char bytes[2048] = "";
-    ::GetPrivateProfileStringA(section, key, "<missing>", bytes, sizeof bytes, file.c_str());
-    const UINT codePage = ::GetPrivateProfileIntA("free_global_strings", "CodePage", CP_ACP, file.c_str());
-    const int length = ::MultiByteToWideChar(codePage, 0, bytes, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    ::MultiByteToWideChar(codePage, 0, bytes, -1, &wide[0], length);
-    wide.resize(wcslen(wide.c_str()));
-    return Utf8(wide);
 }
 
 LauncherRun RunLauncher(const ProgramDir& dir, const std::string& arguments)
@@ -386,48 +293,6 @@ LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& argu
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
     return run;
-}
-
-std::string MessageBoxText(HWND box)
-{
-    return WindowText(::GetDlgItem(box, 0xFFFF));
-}
-
-void ClickOk(HWND box)
-{
-    HWND ok = ::GetDlgItem(box, IDOK);
-    if (ok == nullptr)
-        ok = ::GetDlgItem(box, IDCANCEL);
-    ::PostMessageA(ok, BM_CLICK, 0, 0);
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD pid;
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
-{
-    WindowSearch& s = *reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    char name[64] = "";
-    ::GetClassNameA(hwnd, name, sizeof name);
-    if (owner == s.pid && lstrcmpiA(name, s.className) == 0)
-        s.found.push_back(hwnd);
-    return TRUE;
-}
-
-}  // namespace
-
-std::vector<HWND> ProcessWindows(DWORD pid, const char* className)
-{
-    WindowSearch search{pid, className, {}};
-    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 FakeMemory::FakeMemory() : m_path(MeminfoPath())
@@ -482,27 +347,6 @@ void FakeMemory::SetFreeKb(unsigned long long freeKb, unsigned long long swapTot
             out << line << "\n";
     }
     WriteWholeFile(m_path, out.str());
-}
-
-void SetLanguageDir(const std::string& dir)
-{
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return;
-    const std::wstring value = Wide(dir);
-    ::RegSetValueExW(key, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
-}
-
-void ClearLanguageDir()
-{
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    ::RegDeleteValueA(key, "InstallDir");
-    ::RegCloseKey(key);
 }
 
 namespace {

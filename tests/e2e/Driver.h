@@ -7,27 +7,31 @@
 
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "tests/harness/Harness.h"
 
 namespace e2e {
+
+using harness::ClearLanguageDir;
+using harness::ClickButton;
+using harness::ClickOk;
+using harness::LanguageText;
+using harness::MessageBoxText;
+using harness::ProcessWindows;
+using harness::ReadWholeFile;
+using harness::RemoveTree;
+using harness::SetLanguageDir;
+using harness::Utf8;
+using harness::WaitUntil;
+using harness::Wide;
+using harness::WindowText;
+using harness::WriteWholeFile;
 
 // Environment set by the test runner (Windows paths).
 std::string BinDir();      // the build's bkfr.exe and helper.exe
 std::string ScratchDir();  // a folder the tests may fill
 std::string SourceDir();   // the repository (lang/, docs/)
 std::string MeminfoPath(); // the /proc/meminfo copy, or empty when it cannot be faked
-
-// Paths and texts are UTF-8 here, and reach the system as UTF-16.
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
-
-// Removes a folder (ending in a backslash) with everything in it.
-void RemoveTree(const std::string& dir);
-// A file's bytes; empty when it cannot be read.
-std::string ReadWholeFile(const std::string& path);
-
-// Polls `condition` every few milliseconds until it holds or timeoutMs pass.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A program folder of its own: bkfr.exe and helper.exe copied in, removed
 // again at the end.
@@ -87,6 +91,9 @@ public:
 
     // A message box of this process, or null.
     HWND FindMessageBox() const;
+    // Waits for a visible dialog of this process, other than the main
+    // window, that `accept` takes; null when none came.
+    HWND WaitForDialog(const std::function<bool(HWND)>& accept = [](HWND) { return true; }) const;
 
 private:
     void Start(const std::string& programPath, const std::string& arguments);
@@ -116,19 +123,6 @@ LauncherRun RunLauncher(const std::wstring& helperPath, const std::wstring& argu
 // Starts bkfr.exe in dir and waits for it to end (a second copy).
 DWORD RunToEnd(const ProgramDir& dir, DWORD timeoutMs = 15000);
 
-// A text of a language file (ASCII path), in UTF-8: read with the system's
-// profile functions and converted from the code page the file names.
-std::string LanguageText(const std::string& file, const char* section, const char* key);
-
-// Window texts in UTF-8. Message boxes: the text (static 0xFFFF), the
-// caption, and OK.
-std::string MessageBoxText(HWND box);
-std::string WindowText(HWND hwnd);
-void ClickOk(HWND box);
-
-// Top-level windows of a process with the given class name.
-std::vector<HWND> ProcessWindows(DWORD pid, const char* className);
-
 // Sets the free and page-file figures that Wine reports, through the
 // /proc/meminfo copy (kilobytes), and the total, through the file that the
 // preloaded sysinfo() shim reads. The destructor puts the real ones back.
@@ -147,9 +141,5 @@ private:
     std::string m_original;
     std::string m_totalPath;
 };
-
-// The language directory of the registry (the view of this build).
-void SetLanguageDir(const std::string& dir);
-void ClearLanguageDir();
 
 }  // namespace e2e

@@ -1,5 +1,5 @@
 // The import table of a Windows program, read from the file itself (PE32
-// and PE32+). Plain C++, so that it is also fuzzed natively.
+// and PE32+).
 #pragma once
 
 #include <cstddef>

@@ -88,10 +88,7 @@ TEST(BadInput, DamagedLanguageFilesAndDirectories)
     ProgramDir langs("bad lang");
     const std::string dir = langs.Path();
     const auto write = [&](const std::string& name, const std::string& content) {
-        HANDLE file = ::CreateFileA((dir + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-        ::CloseHandle(file);
+        WriteWholeFile(dir + name, content);
     };
     write("language.ini", "[languages]\r\n0=long.ini\r\n1=nosections.ini\r\n2=binary.ini\r\n3=" +
                               std::string(400, 'n') + ".ini\r\n");
@@ -128,15 +125,9 @@ TEST(BadInput, DamagedLanguageFilesAndDirectories)
         }
         // The Settings dialog copes with the same file.
         app.Command(ID_FILE_SETTINGS);
-        HWND settings = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            for (HWND hwnd : ProcessWindows(app.ProcessId(), "#32770")) {
-                if (hwnd != app.Window() && ::IsWindowVisible(hwnd))
-                    settings = hwnd;
-            }
-            return settings != nullptr;
-        }));
-        ::PostMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
+        HWND settings = app.WaitForDialog();
+        ASSERT_NE(nullptr, settings);
+        ClickButton(settings, IDCANCEL);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(settings); }));
         app.Command(ID_FILE_EXIT);
         EXPECT_TRUE(app.WaitForExit());

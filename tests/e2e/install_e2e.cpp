@@ -18,6 +18,7 @@
 
 #include "resources/resource.h"
 #include "tests/e2e/Driver.h"
+#include "tests/e2e/PeImports.h"
 
 using namespace e2e;
 
@@ -131,13 +132,10 @@ unsigned long long TreeBytes(const std::string& dir)
 // The machine field of a program's PE header, or 0.
 WORD PeMachine(const std::string& path)
 {
-    const std::string image = ReadWholeFile(path);
-    if (image.size() < 0x40 || image.compare(0, 2, "MZ") != 0)
-        return 0;
-    const DWORD peOffset = *reinterpret_cast<const DWORD*>(image.data() + 0x3C);
-    if (image.size() < peOffset + 6 || image.compare(peOffset, 4, std::string("PE\0\0", 4)) != 0)
-        return 0;
-    return *reinterpret_cast<const WORD*>(image.data() + peOffset + 4);
+    const std::string bytes = ReadWholeFile(path);
+    pe::Image image;
+    std::string error;
+    return pe::ReadImports(std::vector<unsigned char>(bytes.begin(), bytes.end()), image, error) ? image.machine : 0;
 }
 
 std::optional<std::string> RegString(REGSAM view, const char* key, const char* name)
@@ -337,48 +335,14 @@ void RemoveInstallation()
     }
 }
 
-std::string Profile(const std::string& file, const char* section, const char* key)
-{
-    return LanguageText(file, section, key);
-}
-
-struct WindowMatch {
-    const char* className;
-    std::function<bool(HWND)> accept;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param)
-{
-    WindowMatch& match = *reinterpret_cast<WindowMatch*>(param);
-    char name[64] = "";
-    ::GetClassNameA(hwnd, name, sizeof name);
-    if (::IsWindowVisible(hwnd) && lstrcmpiA(name, match.className) == 0 && match.accept(hwnd)) {
-        match.found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A visible top-level window of any process.
 HWND FindTopWindow(const char* className, const std::function<bool(HWND)>& accept)
 {
-    WindowMatch match{className, accept, nullptr};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&match));
-    return match.found;
-}
-
-std::string LongWindowText(HWND hwnd)
-{
-    const LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    ::SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
-}
-
-void ClickButton(HWND dialog, int id)
-{
-    ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    for (HWND hwnd : ProcessWindows(0, className)) {
+        if (::IsWindowVisible(hwnd) && accept(hwnd))
+            return hwnd;
+    }
+    return nullptr;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail)
@@ -520,8 +484,8 @@ void CheckLanguage(const Bkfr& app, const std::string& languageDir, const std::s
         {IDC_MEMORYLOAD_CAPTION, "MemoryLoad_Text"},
     };
     for (const auto& caption : captions) {
-        const std::string expected = Profile(languageFile, "free_main", caption.key);
-        ASSERT_NE(Profile(english, "free_main", caption.key), expected) << caption.key << " is not translated";
+        const std::string expected = LanguageText(languageFile, "free_main", caption.key);
+        ASSERT_NE(LanguageText(english, "free_main", caption.key), expected) << caption.key << " is not translated";
         EXPECT_EQ(expected, app.ControlText(caption.id)) << caption.key;
     }
 
@@ -539,11 +503,11 @@ void CheckLanguage(const Bkfr& app, const std::string& languageDir, const std::s
     ASSERT_TRUE(WaitUntil([&] { return !app.ControlText(IDC_UPTIME_LINE).empty(); }));
     for (const auto& line : lines) {
         const std::string text = app.ControlText(line.id);
-        const std::string label = Profile(languageFile, "free_main", line.label);
-        ASSERT_NE(Profile(english, "free_main", line.label), label) << line.label << " is not translated";
+        const std::string label = LanguageText(languageFile, "free_main", line.label);
+        ASSERT_NE(LanguageText(english, "free_main", line.label), label) << line.label << " is not translated";
         EXPECT_EQ(0u, text.rfind(label + " ", 0)) << text;
         if (line.unit != nullptr) {
-            EXPECT_TRUE(EndsWith(text, " " + Profile(languageFile, "free_global_strings", line.unit))) << text;
+            EXPECT_TRUE(EndsWith(text, " " + LanguageText(languageFile, "free_global_strings", line.unit))) << text;
         }
     }
 }
@@ -552,14 +516,8 @@ void CheckLanguage(const Bkfr& app, const std::string& languageDir, const std::s
 void CheckAboutVersion(const Bkfr& app, const std::string& displayVersion)
 {
     app.Command(ID_HELP_ABOUT);
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND hwnd : ProcessWindows(app.ProcessId(), "#32770")) {
-            if (::GetDlgItem(hwnd, IDC_ABOUT_VERSION) != nullptr && ::IsWindowVisible(hwnd))
-                about = hwnd;
-        }
-        return about != nullptr;
-    }));
+    HWND about = app.WaitForDialog([](HWND hwnd) { return ::GetDlgItem(hwnd, IDC_ABOUT_VERSION) != nullptr; });
+    ASSERT_NE(nullptr, about);
     EXPECT_EQ("Version " + displayVersion, WindowText(::GetDlgItem(about, IDC_ABOUT_VERSION)));
     ClickOk(about);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
@@ -578,7 +536,7 @@ void CheckReadmeOpensInstalledCopy(const Bkfr& app)
         [&] {
             notepad = FindTopWindow("Notepad", [&](HWND hwnd) {
                 HWND edit = ::FindWindowExA(hwnd, nullptr, "Edit", nullptr);
-                return edit != nullptr && LongWindowText(edit).find(marker) != std::string::npos;
+                return edit != nullptr && WindowText(edit).find(marker) != std::string::npos;
             });
             return notepad != nullptr;
         },
@@ -625,7 +583,7 @@ TEST_F(Installer, SilentInstallationRunsInTheChosenLanguageAndSilentUninstallKee
 
     // A language other than English, by its number in the shipped index.
     const std::string languageDir = dir + "lang\\";
-    const std::string languageFile = languageDir + Profile(languageDir + "language.ini", "languages", "0");
+    const std::string languageFile = languageDir + LanguageText(languageDir + "language.ini", "languages", "0");
     ASSERT_NE(languageDir + "english.ini", languageFile);
     ASSERT_TRUE(::WritePrivateProfileStringA("Settings", "Language", "0", (dir + "bkfr.ini").c_str()));
     {
@@ -639,12 +597,12 @@ TEST_F(Installer, SilentInstallationRunsInTheChosenLanguageAndSilentUninstallKee
         ASSERT_TRUE(app.WaitForExit());
     }
     // The program saved its settings into the installed file.
-    EXPECT_NE("<missing>", Profile(dir + "bkfr.ini", "Settings", "MemToFree"));
+    EXPECT_NE("<missing>", LanguageText(dir + "bkfr.ini", "Settings", "MemToFree"));
 
     EXPECT_EQ(0u, RunProgram(Quoted(dir + "Uninstall.exe") + " /S", true));
     ASSERT_TRUE(WaitForUninstall());
     CheckUninstalled(true);
-    EXPECT_EQ("0", Profile(dir + "bkfr.ini", "Settings", "Language"));
+    EXPECT_EQ("0", LanguageText(dir + "bkfr.ini", "Settings", "Language"));
 }
 
 TEST_F(Installer, AutostartSwitchStartsTheProgramInTheTrayWithWindowsUntilUninstalled)

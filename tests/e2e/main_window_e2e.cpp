@@ -43,15 +43,15 @@ bool Near(unsigned long long a, unsigned long long b, unsigned long long percent
 
 }  // namespace
 
-TEST_F(MainWindow, ShowsCaptionAndStatisticsLinesMatchingTheSystemFigures)
+TEST_F(MainWindow, StatisticsLinesAndTheFreeMeterShowTheSystemsFigures)
 {
     ProgramDir dir;
     Bkfr app(dir);
     ASSERT_TRUE(app.WaitForWindow());
-    EXPECT_EQ("Brisklet Free", app.Caption());
 
     // No language files: the built-in texts, whose unit words are "Free".
     ASSERT_TRUE(WaitUntil([&] { return !app.ControlText(IDC_UPTIME_LINE).empty(); }));
+    // The system's figures as this process reads them, not the program's.
     const MEMORYSTATUS ms = Reading();
     std::smatch m;
 
@@ -67,10 +67,6 @@ TEST_F(MainWindow, ShowsCaptionAndStatisticsLinesMatchingTheSystemFigures)
     ASSERT_TRUE(std::regex_match(pageLine, m, std::regex(R"(PageFile: (\d+) Free / (\d+) Free)"))) << pageLine;
     EXPECT_EQ(std::to_string(ms.dwTotalPageFile >> 20), m[2].str());
     EXPECT_TRUE(Near(std::stoull(m[1]), (ms.dwTotalPageFile - ms.dwAvailPageFile) >> 20, 10)) << pageLine;
-
-    EXPECT_TRUE(std::regex_match(app.ControlText(IDC_UPTIME_LINE),
-                                 std::regex(R"(Windows elapsed time: \d\d/\d\d:\d\d:\d\d )")))
-        << app.ControlText(IDC_UPTIME_LINE);
 
     const int freeMeter = app.MeterPos(IDC_FREERAM_METER);
     EXPECT_TRUE(Near(static_cast<unsigned long long>(freeMeter),

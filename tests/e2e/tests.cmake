@@ -17,7 +17,7 @@ add_executable(e2e_tests
 )
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(e2e_tests PRIVATE ${WARNINGS})
-target_link_libraries(e2e_tests PRIVATE core gtest gtest_main comctl32 psapi)
+target_link_libraries(e2e_tests PRIVATE test_harness core gtest gtest_main comctl32 psapi)
 # Version resources and shortcuts of the installed programs.
 target_link_libraries(e2e_tests PRIVATE version ole32 uuid)
 # Large-address-aware like bkfr, so that both see the same memory figures.

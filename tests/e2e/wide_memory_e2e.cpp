@@ -1,12 +1,10 @@
-// The 64-bit build on a machine with more than 4 GB: real figures and
-// blocks larger than a 32-bit program could hold.
+// The 64-bit build on a machine with more than 4 GB: blocks larger than a
+// 32-bit program could hold.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/Driver.h"
 
 #include <psapi.h>
-
-#include <algorithm>
 
 #include "resources/resource.h"
 
@@ -25,30 +23,6 @@ namespace {
 }
 
 }  // namespace
-
-TEST(WideMemory, LinesShowTheRealFiguresAboveFourGigabytes)
-{
-#ifndef _WIN64
-    GTEST_SKIP() << "the 32-bit build sees at most 4 GB - 1 by design";
-#else
-    const MEMORYSTATUSEX ms = ReadingEx();
-    if (ms.ullTotalPhys <= 4 * kGb)
-        GTEST_SKIP() << "this machine has no more than 4 GB";
-    ClearLanguageDir();
-    ProgramDir dir;
-    Bkfr app(dir);
-    ASSERT_TRUE(app.WaitForWindow());
-    ASSERT_TRUE(WaitUntil([&] { return !app.ControlText(IDC_UPTIME_LINE).empty(); }));
-    std::string total = app.ControlText(IDC_TOTALRAM_LINE);
-    total.erase(std::remove(total.begin(), total.end(), ','), total.end());
-    EXPECT_EQ("Total Ram: " + std::to_string((ms.ullTotalPhys >> 20) + 1) + " Free", total);
-    const std::string freeLine = app.ControlText(IDC_FREERAM_LINE);
-    // More than 4 GB free shows more than 4,194,304 KB.
-    if (ms.ullAvailPhys > 5 * kGb) {
-        EXPECT_GT(freeLine.size(), std::string("Free Ram: 4,194,304 Free").size()) << freeLine;
-    }
-#endif
-}
 
 TEST(WideMemory, OptimizeTouchesABlockLargerThanFourGigabytes)
 {

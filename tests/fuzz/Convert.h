@@ -23,3 +23,10 @@ inline bool Convert(const char* to, const char* from, const std::string& in, std
     out.assign(buffer.data(), buffer.size() - outLeft);
     return ok;
 }
+
+// UTF-16 units of a UTF-8 text, or -1 when it is not well formed.
+inline long Utf16Units(const std::string& utf8)
+{
+    std::string utf16;
+    return Convert("UTF-16LE", "UTF-8", utf8, utf16) ? static_cast<long>(utf16.size() / 2) : -1;
+}

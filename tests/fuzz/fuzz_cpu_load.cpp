@@ -31,21 +31,40 @@ void CheckTruncate(double value)
 // Doubles hold these exactly, so the load of sane samples is exact too.
 constexpr std::uint64_t kExact = std::uint64_t{1} << 52;
 
-void CheckSample(CpuSampleState& state, std::uint64_t idle, std::uint64_t time, std::uint8_t processors)
+// lastLoad: what the previous sample returned (0 before the first).
+void CheckSample(CpuSampleState& state, std::int32_t& lastLoad, std::uint64_t idle, std::uint64_t time,
+                 std::uint8_t processors)
 {
     const CpuSampleState before = state;
     const std::int32_t load = ApplyCpuSample(state, idle, time, processors);
     FUZZ_CHECK(state.prevIdle == idle && state.prevTime == time);
-    FUZZ_CHECK(load == TruncateToInt32(state.usage));
     // The first sample, and one at the same time as the last, change nothing.
-    if (before.prevIdle == 0 || time == before.prevTime)
+    if (before.prevIdle == 0 || time == before.prevTime) {
         FUZZ_CHECK(std::memcmp(&state.usage, &before.usage, sizeof state.usage) == 0);
+        FUZZ_CHECK(load == lastLoad);
+    }
     // Idle time that grew by no more than the time passed on every
     // processor is a load between 0 and 100.
     const std::uint64_t cpus = processors != 0 ? processors : 1;
-    if (before.prevIdle != 0 && idle < kExact && time < kExact && time > before.prevTime && idle >= before.prevIdle &&
-        idle - before.prevIdle <= (time - before.prevTime) * cpus)
+    const bool sane = before.prevIdle != 0 && idle < kExact && time < kExact && time > before.prevTime &&
+                      idle >= before.prevIdle && idle - before.prevIdle <= (time - before.prevTime) * cpus;
+    if (sane)
         FUZZ_CHECK(load >= 0 && load <= 100);
+    // Over less than 2^32 units of time the load is also computed exactly,
+    // in integers: 100 - 100 * idle / capacity + 0.5, truncated, is
+    // (201 * capacity - 200 * idle) / (2 * capacity). The program's doubles
+    // are off by far less than the distance to the next whole number, except
+    // where the exact value is whole: there they may land just below it.
+    if (sane && time - before.prevTime < (std::uint64_t{1} << 32)) {
+        const std::uint64_t capacity = (time - before.prevTime) * cpus;
+        const std::uint64_t twice = 201 * capacity - 200 * (idle - before.prevIdle);
+        const auto exact = static_cast<std::int32_t>(twice / (2 * capacity));
+        if (twice % (2 * capacity) == 0)
+            FUZZ_CHECK(load == exact || load == exact - 1);
+        else
+            FUZZ_CHECK(load == exact);
+    }
+    lastLoad = load;
 }
 
 void CheckPercent(std::uint64_t part, std::uint64_t whole)
@@ -74,11 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t whole = in.ConsumeIntegral<std::uint64_t>();
     CheckPercent(in.ConsumeIntegralInRange<std::uint64_t>(0, whole), whole);
 
-    ClassifyVersion(in.ConsumeIntegral<std::uint32_t>(), in.ConsumeIntegral<std::uint32_t>(),
-                    in.ConsumeIntegral<std::uint32_t>());
-
     // A series of samples, counters mostly climbing as the system's do.
     CpuSampleState state;
+    std::int32_t lastLoad = 0;
     std::uint64_t idle = 0, time = 0;
     while (in.remaining_bytes() > 0) {
         if (in.ConsumeBool()) {
@@ -88,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             idle += in.ConsumeIntegral<std::uint32_t>();
             time += in.ConsumeIntegral<std::uint32_t>();
         }
-        CheckSample(state, idle, time, in.ConsumeIntegral<std::uint8_t>());
+        CheckSample(state, lastLoad, idle, time, in.ConsumeIntegral<std::uint8_t>());
     }
     return 0;
 }

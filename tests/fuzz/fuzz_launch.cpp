@@ -34,13 +34,6 @@ const char* PrefixOf(HelperCommand command)
     return nullptr;
 }
 
-// UTF-16 units of a UTF-8 text, or -1 when it is not well formed.
-long Utf16Units(const std::string& utf8)
-{
-    std::string utf16;
-    return Convert("UTF-16LE", "UTF-8", utf8, utf16) ? static_cast<long>(utf16.size() / 2) : -1;
-}
-
 std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),

@@ -1,8 +1,8 @@
 // Paths and the helper's command line from any texts, and the language list
 // read from a reader that answers with any texts: a joined path is whole or
-// empty and never longer than a path may be (in UTF-16 units); the language
-// list ends at the first missing key or its limit and asks for the keys in
-// order.
+// empty and never longer than a path may be (in UTF-16 units, as glibc's
+// converter counts them); the language list ends at the first missing key
+// or its limit and asks for the keys in order.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
@@ -10,10 +10,10 @@
 
 #include "app/HelpText.h"
 #include "framework/Path.h"
-#include "framework/Utf8.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 #include "tests/fuzz/Check.h"
+#include "tests/fuzz/Convert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -30,15 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(first.find('\\', directory.size()) == std::string::npos);
     }
 
-    // Lengths count the system's UTF-16 units, not bytes.
+    // Lengths count the system's UTF-16 units, not bytes, as glibc counts
+    // them; where it has no count (text that is not well formed) a result is
+    // still whole or empty.
+    const long limit = static_cast<long>(kMaxPathChars);
     const std::string joined = JoinPath(first, second);
-    FUZZ_CHECK(Utf16Length(joined) <= kMaxPathChars);
-    FUZZ_CHECK(joined ==
-               (Utf16Length(first) + Utf16Length(second) <= kMaxPathChars ? first + second : std::string()));
+    FUZZ_CHECK(joined.empty() || joined == first + second);
+    const long firstUnits = Utf16Units(first), secondUnits = Utf16Units(second);
+    if (firstUnits >= 0 && secondUnits >= 0)
+        FUZZ_CHECK(joined == (firstUnits + secondUnits <= limit ? first + second : std::string()));
 
     const std::string line = HelperCommandLine(first, second);
     const std::string whole = "\"" + first + "helper.exe\" " + second;
-    FUZZ_CHECK(line == (first.empty() || Utf16Length(whole) > kMaxPathChars ? std::string() : whole));
+    const long wholeUnits = Utf16Units(whole);
+    FUZZ_CHECK(line.empty() || line == whole);
+    if (first.empty())
+        FUZZ_CHECK(line.empty());
+    else if (wholeUnits >= 0)
+        FUZZ_CHECK(line == (wholeUnits <= limit ? whole : std::string()));
 
     std::vector<std::string> given;
     int asked = 0;

@@ -34,14 +34,6 @@ TEST(SettingsDefaults, ThirdAndThirtySecondOfTheWholeMegabytes)
     }
 }
 
-TEST(SettingsDefaults, FlagsAreWrittenAsOneOrZero)
-{
-    EXPECT_STREQ("1", FlagText(1));
-    EXPECT_STREQ("1", FlagText(5));
-    EXPECT_STREQ("1", FlagText(-1));
-    EXPECT_STREQ("0", FlagText(0));
-}
-
 TEST(SettingsDialogRules, SliderRangesFollowTheTotalMemory)
 {
     const struct {

@@ -2,8 +2,6 @@
 
 #include <map>
 
-#include "framework/Text.h"
-
 namespace win32test {
 
 namespace {
@@ -17,25 +15,6 @@ void CALLBACK RunBody(HWND, UINT, UINT_PTR id, DWORD)
     ::KillTimer(nullptr, id);
     (*g_body)();
     g_dialog->EndDialog(g_result);
-}
-
-void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((dir + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(dir + name + "\\");
-            else
-                ::DeleteFileA((dir + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(dir.c_str());
 }
 
 }  // namespace
@@ -81,24 +60,6 @@ void CALLBACK CheckPending(HWND, UINT, UINT_PTR id, DWORD)
         ADD_FAILURE() << "the awaited window never appeared";
 }
 
-struct ThreadWindowSearch {
-    const char* className;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK FindThreadWindow(HWND hwnd, LPARAM param)
-{
-    ThreadWindowSearch& search = *reinterpret_cast<ThreadWindowSearch*>(param);
-    char name[32] = "";
-    ::GetClassNameA(hwnd, name, sizeof name);
-    if (hwnd != search.except && ::IsWindowVisible(hwnd) && lstrcmpA(name, search.className) == 0) {
-        search.found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs,
@@ -110,9 +71,12 @@ void WhenReady(const std::function<bool()>& condition, const std::function<void(
 
 HWND FindThreadDialog(HWND except)
 {
-    ThreadWindowSearch search{"#32770", except, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND hwnd : harness::ProcessWindows(::GetCurrentProcessId(), "#32770")) {
+        if (hwnd != except && ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId() &&
+            ::IsWindowVisible(hwnd))
+            return hwnd;
+    }
+    return nullptr;
 }
 
 HWND FindThreadMenu()
@@ -143,13 +107,13 @@ std::string ProgramDir()
 
 ScratchFolder::ScratchFolder(const std::string& name) : m_path(ProgramDir() + name + "\\")
 {
-    RemoveTree(m_path);
+    harness::RemoveTree(m_path);
     ::CreateDirectoryA(m_path.c_str(), nullptr);
 }
 
 ScratchFolder::~ScratchFolder()
 {
-    RemoveTree(m_path);
+    harness::RemoveTree(m_path);
 }
 
 void ScratchFolder::Write(const std::string& name, const std::string& content) const
@@ -157,70 +121,16 @@ void ScratchFolder::Write(const std::string& name, const std::string& content) c
     WriteFile(m_path + name, content);
 }
 
-void WriteFile(const std::string& path, const std::string& content)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(file);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string content;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        content.append(buffer, read);
-    ::CloseHandle(file);
-    return content;
-}
-
 void DeleteFile(const std::string& path)
 {
-    ::DeleteFileA(path.c_str());
-}
-
-void SetLanguageDir(const char* dir)
-{
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brisklet\\Language", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return;
-    if (dir != nullptr)
-        ::RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dir),
-                         static_cast<DWORD>(lstrlenA(dir) + 1));
-    else
-        ::RegDeleteValueA(key, "InstallDir");
-    ::RegCloseKey(key);
-}
-
-std::string Text(HWND dialog, int id)
-{
-    HWND control = ::GetDlgItem(dialog, id);
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    const int length = ::GetWindowTextW(control, &text[0], static_cast<int>(text.size()));
-    return Narrow(text.c_str(), length);
+    ::DeleteFileW(harness::Wide(path).c_str());
 }
 
 std::string MenuText(HMENU menu, UINT item, UINT flags)
 {
     wchar_t text[256] = L"";
     ::GetMenuStringW(menu, item, text, 256, flags);
-    return Narrow(text);
-}
-
-std::string LanguageText(const std::string& file, const char* section, const char* key)
-{
-    // The system's own reader gives the bytes; the file names its code page.
-    char bytes[2048] = "";
-    ::GetPrivateProfileStringA(section, key, "<missing>", bytes, sizeof bytes, file.c_str());
-    const UINT codePage = ::GetPrivateProfileIntA("free_global_strings", "CodePage", CP_ACP, file.c_str());
-    return Narrow(FromCodePage(bytes, codePage));
+    return harness::Utf8(text);
 }
 
 HICON SmallIcon(const CWnd& wnd)

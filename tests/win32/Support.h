@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Afx.h"
+#include "tests/harness/Harness.h"
 
 namespace win32test {
 
@@ -50,22 +51,35 @@ private:
     std::string m_path;
 };
 
-void WriteFile(const std::string& path, const std::string& content);
-std::string ReadFile(const std::string& path);
+inline void WriteFile(const std::string& path, const std::string& content)
+{
+    harness::WriteWholeFile(path, content);
+}
+inline std::string ReadFile(const std::string& path)
+{
+    return harness::ReadWholeFile(path);
+}
 void DeleteFile(const std::string& path);
 
 // A dialog control's text, a menu item's text (UTF-8), a window's small
 // icon.
-std::string Text(HWND dialog, int id);
+inline std::string Text(HWND dialog, int id)
+{
+    return harness::WindowText(::GetDlgItem(dialog, id));
+}
 std::string MenuText(HMENU menu, UINT item, UINT flags);
 HICON SmallIcon(const CWnd& wnd);
 
-// A text of a language file (ASCII path), in UTF-8: read with the system's
-// profile functions and converted from the code page the file names.
-std::string LanguageText(const std::string& file, const char* section, const char* key);
+using harness::LanguageText;
 
 // HKLM\Software\Brisklet\Language\InstallDir; cleared when `dir` is null.
-void SetLanguageDir(const char* dir);
+inline void SetLanguageDir(const char* dir)
+{
+    if (dir != nullptr)
+        harness::SetLanguageDir(dir);
+    else
+        harness::ClearLanguageDir();
+}
 
 // What an optimization's block step does in these tests (it never writes
 // memory): fail at once (the default of every test), throw, or wait until

@@ -15,5 +15,5 @@ add_executable(win32_tests
 add_bkfr_resources(win32_tests)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_tests PRIVATE ${WARNINGS})
-target_link_libraries(win32_tests PRIVATE bkfr_app gtest gtest_main)
+target_link_libraries(win32_tests PRIVATE test_harness bkfr_app gtest gtest_main)
 target_link_options(win32_tests PRIVATE ${LARGE_ADDRESS_AWARE})
