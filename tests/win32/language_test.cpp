@@ -2,11 +2,14 @@
 // texts from real files through the profile functions and the registry.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/MainDialog.h"
 #include "i18n/Language.h"
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/Support.h"
+#include "ui/TrayMenu.h"
 
 using namespace win32test;
 
@@ -75,3 +78,53 @@ TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
     });
 }
 
+TEST_F(LanguageTest, EveryShippedLanguageNamesTheMenuBarAndThePopup)
+{
+    const char* source = std::getenv("BRISKLET_SOURCE");
+    ASSERT_NE(nullptr, source) << "the test runner names the repository in BRISKLET_SOURCE";
+    const std::string langDir = std::string(source) + "\\lang\\";
+    SetLanguageDir(langDir.c_str());
+    const struct {
+        UINT item;
+        UINT flags;
+        TextKey key;
+    } menuItems[] = {
+        {0, MF_BYPOSITION, TextKey::FileMenu},           {1, MF_BYPOSITION, TextKey::HelpMenu},
+        {ID_FILE_OPTIMIZE, MF_BYCOMMAND, TextKey::FileMenuOptimize},
+        {ID_FILE_SETTINGS, MF_BYCOMMAND, TextKey::FileMenuSettings},
+        {ID_FILE_APPLYCHANGES, MF_BYCOMMAND, TextKey::FileMenuApplyChanges},
+        {ID_FILE_EXIT, MF_BYCOMMAND, TextKey::FileMenuExit},
+        {ID_HELP_ABOUT, MF_BYCOMMAND, TextKey::HelpMenuAbout},
+        {ID_HELP_WEBSITE, MF_BYCOMMAND, TextKey::HelpMenuWebsite},
+        {ID_HELP_SENDEMAIL, MF_BYCOMMAND, TextKey::HelpMenuSendEmail},
+        {ID_HELP_DOCUMENTATION, MF_BYCOMMAND, TextKey::HelpMenuDocumentation},
+        {ID_HELP_README, MF_BYCOMMAND, TextKey::HelpMenuReadme},
+    };
+    int languages = 0;
+    for (int number = 0;; ++number) {
+        char name[256] = "";
+        ::GetPrivateProfileStringA("languages", std::to_string(number).c_str(), "", name, sizeof name,
+                                   (langDir + "language.ini").c_str());
+        if (name[0] == '\0')
+            break;
+        ++languages;
+        SCOPED_TRACE(name);
+        const std::string file = langDir + name;
+        auto expected = [&](TextKey key) {
+            const TextRow& row = kMainTexts[static_cast<std::size_t>(key)];
+            return LanguageText(file, row.section, row.key);
+        };
+        WriteIni("Language=" + std::to_string(number) + "\r\n");
+        CMainDialog dlg;
+        RunModal(dlg, [&] {
+            HMENU menu = dlg.GetMenu();
+            for (const auto& item : menuItems)
+                EXPECT_EQ(expected(item.key), MenuText(menu, item.item, item.flags)) << item.item;
+            HMENU popup = CreateTrayMenu();
+            EXPECT_EQ(expected(TextKey::PopupOptimizeRam), MenuText(popup, 0, MF_BYPOSITION));
+            EXPECT_EQ(expected(TextKey::PopupExitProgram), MenuText(popup, 10, MF_BYPOSITION));
+            ::DestroyMenu(popup);
+        });
+    }
+    EXPECT_GE(languages, 6);
+}
