@@ -13,8 +13,6 @@
 struct MeterView {
     int pos = 0;
     std::string text;  // the percentage drawn on the bar
-
-    bool operator==(const MeterView& other) const { return pos == other.pos && text == other.text; }
 };
 
 // What a run shows while it lasts, kept by the window's thread from the
@@ -39,7 +37,7 @@ struct MainView {
     MeterView cpu;
     WindowIcon largeIcon = WindowIcon::AutoOff;  // Alt+Tab, the minimized window
     WindowIcon smallIcon = WindowIcon::AutoOff;  // title bar, taskbar and tray
-    std::string tip;     // the tray tip, whole
+    std::string tip;     // the tray tip (the tray cuts it to its field)
     std::string addTip;  // the tip of an icon added now
     std::string title;
 };

@@ -45,9 +45,6 @@ public:
     void Resend();
 
     bool IsPresent() const { return m_hTrayLibrary.IsValid(); }
-    // The record of the last call, in its wide form; with only the ANSI
-    // entry the shell was given the same record converted.
-    const NotifyIconRecordW& Record() const { return m_nid; }
 
 private:
     typedef BOOL(WINAPI* ShellNotifyIconFn)(DWORD message, void* data);
