@@ -1,7 +1,6 @@
 #include "GradientBands.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace {

@@ -47,9 +47,7 @@ public:
     const std::wstring& Path() const { return m_path; }
     Call Last() const
     {
-        typedef LONG(WINAPI * Recorded)(DWORD*, void*);
-        const auto recorded =
-            reinterpret_cast<Recorded>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, "RecordedNotifyIcon")));
+        const auto recorded = Export<LONG(WINAPI*)(DWORD*, void*)>("RecordedNotifyIcon");
         Call call;
         if (recorded != nullptr)
             call.calls = recorded(&call.message, &call.record);
@@ -60,14 +58,18 @@ public:
     // area does, or takes them again.
     void Refuse(BOOL refusing) const
     {
-        typedef void(WINAPI * RefuseFn)(BOOL);
-        const auto refuse =
-            reinterpret_cast<RefuseFn>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, "RefuseNotifyIcon")));
+        const auto refuse = Export<void(WINAPI*)(BOOL)>("RefuseNotifyIcon");
         if (refuse != nullptr)
             refuse(refusing);
     }
 
 private:
+    template <typename Fn>
+    Fn Export(const char* name) const
+    {
+        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, name)));
+    }
+
     std::wstring m_path;
     HMODULE m_module;
 };
