@@ -36,24 +36,20 @@ private:
 class TestMeter {
 public:
     explicit TestMeter(int pos, int width = kWidth)
-        : m_window(::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, width, kHeight, nullptr, nullptr,
-                                     nullptr, nullptr))
+        : m_window(::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr))
     {
-        meter.SubclassWindow(m_window);
+        // Without the edge the control gives itself, the client area is the window.
+        ::SetWindowLongW(m_window, GWL_EXSTYLE, 0);
         Resize(width);
+        meter.SubclassWindow(m_window);
         // The processor meter's look: green to red, blue text.
         meter.SetLook(RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 255), true);
         meter.SetPos(pos);
     }
     ~TestMeter() { ::DestroyWindow(m_window); }
-    // A client area `width` wide, whatever frame the control gives itself.
     void Resize(int width) const
     {
-        RECT frame = {0, 0, width, kHeight};
-        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(m_window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(::GetWindowLongW(m_window, GWL_EXSTYLE)));
-        ::SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(m_window, nullptr, 0, 0, width, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     void PaintInto(const MemoryCanvas& canvas) const
     {
