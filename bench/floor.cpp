@@ -45,6 +45,7 @@ void LoadSameDlls()
         ::RegCloseKey(nullptr);
         ::GetStockObject(DEFAULT_GUI_FONT);
     }
+    // What bkfr's buttons have the theme DLL load at their first paint.
     ::LoadLibraryA("msimg32.dll");
 }
 #else
@@ -52,9 +53,11 @@ void LoadSameDlls() {}
 #endif
 
 #ifdef FLOOR_TICK_WORK
+const bool kTickWork = true;
 const int kLabels = 5;
 const int kBars = 4;
 #else
+const bool kTickWork = false;
 const int kLabels = 4;
 const int kBars = 0;
 #endif
@@ -82,7 +85,7 @@ void Refresh()
         const int length = std::snprintf(text, sizeof text, formats[i], figures[i]);
         // The tick's number, so that each text changes each tick as bkfr's
         // lines do.
-        if (kBars > 0 && length > 0 && length < static_cast<int>(sizeof text))
+        if (kTickWork && length > 0 && length < static_cast<int>(sizeof text))
             std::snprintf(text + length, sizeof text - length, " (%u)", g_ticks);
         ::SetWindowTextA(g_labels[i], text);
     }
