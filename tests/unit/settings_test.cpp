@@ -76,30 +76,47 @@ TEST(SettingsDialogRules, ValueLabelsShowTheShareOfTotalMemory)
 
 TEST(WindowPlacement, TheWindowMovesOnlyWhenItsCaptionCannotBeGrabbedAndThenJustEnough)
 {
-    // A caption of 21 pixels: a strip 42 wide and 7 high must lie on a work
-    // area.
-    const ScreenRect left = {0, 0, 1024, 740};  // a taskbar below
-    const ScreenRect right = {1024, 200, 2048, 940};
+    // Wine at 96 dpi: a caption of 19 below a frame of 3, to be grabbed from
+    // 21 to 539; 7 of its rows and 38 columns must be on a work area.
+    const CaptionGeometry wine = {3, 19, 21, 539};
+    // Windows 10 at 96 dpi: a caption of 23 below a frame of 7, to be
+    // grabbed from 37 to 375 (three buttons of 46); 8 rows and 46 columns.
+    const CaptionGeometry win10 = {7, 23, 37, 375};
+    const ScreenRect screen = {0, 0, 1024, 768};
+    const ScreenRect primary = {0, 0, 1920, 1040};    // a taskbar below
+    const ScreenRect left = {-1280, 200, 0, 1224};    // a second monitor, lower
     const struct {
-        ScreenRect window;
+        const CaptionGeometry& caption;
         std::vector<ScreenRect> areas;
-        ScreenPoint at;
+        ScreenPoint stored, at;
     } cases[] = {
-        {{40, 30, 440, 230}, {left}, {40, 30}},
-        {{-12, -12, 388, 188}, {left}, {-12, -12}},        // 10 rows of the caption in view
-        {{-380, 100, 20, 300}, {left}, {-358, 100}},       // 20 columns: 42 are brought in
-        {{-900, -50, -500, 150}, {left}, {-358, -14}},
-        {{5000, 4000, 5400, 4200}, {left}, {982, 733}},     // beyond a removed monitor
-        {{700, 735, 1100, 935}, {left}, {700, 733}},       // the caption under the taskbar
-        {{900, 100, 1300, 300}, {left, right}, {900, 100}},  // spread over two monitors
-        {{1500, 900, 1900, 1100}, {left, right}, {1500, 900}},
-        {{2100, 300, 2500, 500}, {left, right}, {2006, 300}},
-        {{1000, 100, 1400, 300}, {left, right}, {982, 100}},  // the nearer of the two
+        {wine, {screen}, {-12, -12}, {-12, -12}},
+        {wine, {screen}, {-501, 100}, {-501, 100}},
+        {wine, {screen}, {-502, 100}, {-501, 100}},
+        {wine, {screen}, {-2000, 0}, {-501, 0}},
+        {wine, {screen}, {-2000, -12}, {-501, -3}},  // once it moves, the caption's whole height
+        {wine, {screen}, {965, 100}, {965, 100}},
+        {wine, {screen}, {1500, 0}, {965, 0}},
+        {wine, {screen}, {0, -15}, {0, -15}},
+        {wine, {screen}, {0, -16}, {0, -3}},
+        {wine, {screen}, {0, 758}, {0, 758}},
+        {wine, {screen}, {0, 759}, {0, 746}},
+        {wine, {screen}, {0, 2000}, {0, 746}},
+        {win10, {primary}, {-12, -12}, {-12, -12}},
+        {win10, {primary}, {-2000, 300}, {-329, 300}},
+        {win10, {primary}, {3000, 300}, {1837, 300}},
+        {win10, {primary}, {100, -22}, {100, -22}},
+        {win10, {primary}, {100, -23}, {100, -7}},
+        {win10, {primary}, {100, 2000}, {100, 1010}},
+        {win10, {primary, left}, {-12, -12}, {-12, -12}},
+        {win10, {primary, left}, {-2000, 300}, {-1609, 300}},  // the nearer monitor
+        {win10, {primary, left}, {-700, 0}, {-700, 193}},      // above the lower one
+        {win10, {primary, left}, {-200, 300}, {-200, 300}},    // on both
     };
     for (const auto& c : cases) {
-        const ScreenPoint at = KeepCaptionGraspable(c.window, 21, c.areas);
-        EXPECT_EQ(c.at.x, at.x) << c.window.left << "," << c.window.top;
-        EXPECT_EQ(c.at.y, at.y) << c.window.left << "," << c.window.top;
+        const ScreenPoint at = KeepCaptionGraspable(c.stored, c.caption, c.areas);
+        EXPECT_EQ(c.at.x, at.x) << c.caption.height << ": " << c.stored.x << "," << c.stored.y;
+        EXPECT_EQ(c.at.y, at.y) << c.caption.height << ": " << c.stored.x << "," << c.stored.y;
     }
 }
 

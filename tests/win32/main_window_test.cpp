@@ -3,6 +3,7 @@
 // Wine does not show to another process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "app/MainDialog.h"
@@ -126,4 +127,39 @@ TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)
     });
     EXPECT_EQ(100, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", -1, IniPath().c_str())));
     EXPECT_EQ(80, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", -1, IniPath().c_str())));
+}
+
+TEST_F(MainWindowTest, AWindowStoredOffAnEdgeOpensWithItsWholeCaptionToGrabOnTheWorkArea)
+{
+    for (const char* stored : {"Left=-2000\r\n", "Left=1500\r\n", "Top=-500\r\n", "Top=2000\r\n"}) {
+        WriteIni(stored);
+        CMainDialog dlg;
+        RunModal(dlg, [&] {
+            RECT window, work;
+            dlg.GetWindowRect(&window);
+            POINT client = {0, 0};
+            ::ClientToScreen(dlg.m_hWnd, &client);
+            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            const auto caption = [&](LONG x, LONG y) {
+                return dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
+            };
+            // Each row of the caption (as the window's middle column finds
+            // them) is on the work area, with a stretch two caption heights
+            // wide to drag it by.
+            const int need = 2 * ::GetSystemMetrics(SM_CYCAPTION);
+            int rows = 0, grabRows = 0;
+            for (LONG y = window.top; y < client.y; ++y) {
+                if (!caption((window.left + window.right) / 2, y))
+                    continue;
+                ++rows;
+                const LONG from = std::max(window.left, work.left), to = std::min(window.right, work.right);
+                int run = 0;
+                for (LONG x = from; x < to && y >= work.top && y < work.bottom && run < need; ++x)
+                    run = caption(x, y) ? run + 1 : 0;
+                grabRows += run >= need;
+            }
+            ASSERT_GT(rows, 0);
+            EXPECT_EQ(rows, grabRows) << stored << "opens at " << window.left << "," << window.top;
+        });
+    }
 }
