@@ -50,42 +50,11 @@ int ButtonsLeft(HWND hwnd, const TITLEBARINFO& bar)
     return left;
 }
 
-// A line of points across the caption, asked with WM_NCHITTEST: true where
-// a press would move the window.
-class CaptionLine {
-public:
-    CaptionLine(HWND hwnd, bool across, int at) : m_hwnd(hwnd), m_across(across), m_at(at) {}
-    bool operator()(int i) const
-    {
-        const int x = m_across ? i : m_at;
-        const int y = m_across ? m_at : i;
-        return ::SendMessageW(m_hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
-    }
-
-    // From `guess`, the nearest place where the caption begins (`begins`)
-    // or ends on this line, looked for no further than `reach`; the guess
-    // when there is none.
-    int Edge(int guess, bool begins, int reach) const
-    {
-        const auto inside = [&](int i) { return (*this)(i) == begins; };
-        int i = guess;
-        while (!inside(i)) {
-            if (++i >= guess + reach)
-                return guess;
-        }
-        for (;; --i) {
-            if (i <= guess - reach)
-                return guess;
-            if (!inside(i - 1))
-                return i;
-        }
-    }
-
-private:
-    HWND m_hwnd;
-    bool m_across;
-    int m_at;
-};
+// Whether a press at (x, y) would move the window.
+bool IsCaption(HWND hwnd, int x, int y)
+{
+    return ::SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
+}
 
 }  // namespace
 
@@ -111,10 +80,11 @@ CaptionGeometry MeasureCaption(HWND hwnd)
     const auto fits = [](LONG v) { return v >= -32768 && v <= 32767; };
     if (fits(window.left) && fits(window.top) && fits(window.right) && fits(window.bottom)) {
         const int reach = 4 * height;
-        top = CaptionLine(hwnd, false, (left + right) / 2).Edge(top, true, reach);
-        const CaptionLine across(hwnd, true, top + height / 2);
-        left = across.Edge(left, true, reach);
-        right = across.Edge(right, false, reach);
+        const int middle = (left + right) / 2;
+        top = CaptionEdge([&](int y) { return IsCaption(hwnd, middle, y); }, top, true, reach);
+        const auto across = [&](int x) { return IsCaption(hwnd, x, top + height / 2); };
+        left = CaptionEdge(across, left, true, reach);
+        right = CaptionEdge(across, right, false, reach);
     }
     return {top - window.top, height, left - window.left, right - window.left};
 }

@@ -53,3 +53,19 @@ ScreenPoint KeepCaptionGraspable(ScreenPoint at, const CaptionGeometry& caption,
     }
     return best;
 }
+
+int CaptionEdge(const std::function<bool(int)>& isCaption, int guess, bool begins, int reach)
+{
+    const auto inside = [&](int i) { return isCaption(i) == begins; };
+    int i = guess;
+    while (!inside(i)) {
+        if (++i >= guess + reach)
+            return guess;
+    }
+    for (;; --i) {
+        if (i <= guess - reach)
+            return guess;
+        if (!inside(i - 1))
+            return i;
+    }
+}

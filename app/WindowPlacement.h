@@ -2,6 +2,7 @@
 // that it can always be seen and moved.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 struct ScreenRect {
@@ -34,3 +35,9 @@ struct CaptionGeometry {
 // nearest to it.
 ScreenPoint KeepCaptionGraspable(ScreenPoint at, const CaptionGeometry& caption,
                                  const std::vector<ScreenRect>& workAreas);
+
+// Along one line of a window (a row or a column), from `guess`, the nearest
+// place where the caption begins (`begins`: its first point) or ends (the
+// first point after it), by what `isCaption` answers for each point; looked
+// for no further than `reach`, and the guess when there is none.
+int CaptionEdge(const std::function<bool(int)>& isCaption, int guess, bool begins, int reach);

@@ -97,7 +97,6 @@ const struct {
     {"user32.dll", "AddClipboardFormatListener"},
     {"user32.dll", "ShutdownBlockReasonCreate"},
     {"user32.dll", "GetDpiForWindow"},
-    {"user32.dll", "GetSystemMetricsForDpi"},
     {"advapi32.dll", "RegGetValueA"},
     {"advapi32.dll", "RegDeleteTreeA"},
     {"shell32.dll", "SHGetKnownFolderPath"},

@@ -76,47 +76,49 @@ TEST(SettingsDialogRules, ValueLabelsShowTheShareOfTotalMemory)
 
 TEST(WindowPlacement, TheWindowMovesOnlyWhenItsCaptionCannotBeGrabbedAndThenJustEnough)
 {
-    // Wine at 96 dpi: a caption of 19 below a frame of 3, to be grabbed from
-    // 21 to 539; 7 of its rows and 38 columns must be on a work area.
-    const CaptionGeometry wine = {3, 19, 21, 539};
-    // Windows 10 at 96 dpi: a caption of 23 below a frame of 7, to be
-    // grabbed from 37 to 375 (three buttons of 46); 8 rows and 46 columns.
-    const CaptionGeometry win10 = {7, 23, 37, 375};
-    const ScreenRect screen = {0, 0, 1024, 768};
-    const ScreenRect primary = {0, 0, 1920, 1040};    // a taskbar below
-    const ScreenRect left = {-1280, 200, 0, 1224};    // a second monitor, lower
+    // At 96 dpi a work area must hold 7 rows over 38 columns of Wine's caption, 8 over 46 of Windows 10's.
+    const CaptionGeometry wine = {3, 19, 21, 539};   // a caption of 19 below a frame of 3
+    const CaptionGeometry win10 = {7, 23, 37, 375};  // 23 below 7, and buttons of 46
+    const ScreenRect primary = {0, 0, 1920, 1040};  // a taskbar below
     const struct {
-        const CaptionGeometry& caption;
+        CaptionGeometry caption;
         std::vector<ScreenRect> areas;
-        ScreenPoint stored, at;
-    } cases[] = {
-        {wine, {screen}, {-12, -12}, {-12, -12}},
-        {wine, {screen}, {-501, 100}, {-501, 100}},
-        {wine, {screen}, {-502, 100}, {-501, 100}},
-        {wine, {screen}, {-2000, 0}, {-501, 0}},
-        {wine, {screen}, {-2000, -12}, {-501, -3}},  // once it moves, the caption's whole height
-        {wine, {screen}, {965, 100}, {965, 100}},
-        {wine, {screen}, {1500, 0}, {965, 0}},
-        {wine, {screen}, {0, -15}, {0, -15}},
-        {wine, {screen}, {0, -16}, {0, -3}},
-        {wine, {screen}, {0, 758}, {0, 758}},
-        {wine, {screen}, {0, 759}, {0, 746}},
-        {wine, {screen}, {0, 2000}, {0, 746}},
-        {win10, {primary}, {-12, -12}, {-12, -12}},
-        {win10, {primary}, {-2000, 300}, {-329, 300}},
-        {win10, {primary}, {3000, 300}, {1837, 300}},
-        {win10, {primary}, {100, -22}, {100, -22}},
-        {win10, {primary}, {100, -23}, {100, -7}},
-        {win10, {primary}, {100, 2000}, {100, 1010}},
-        {win10, {primary, left}, {-12, -12}, {-12, -12}},
-        {win10, {primary, left}, {-2000, 300}, {-1609, 300}},  // the nearer monitor
-        {win10, {primary, left}, {-700, 0}, {-700, 193}},      // above the lower one
-        {win10, {primary, left}, {-200, 300}, {-200, 300}},    // on both
+        std::vector<std::pair<ScreenPoint, ScreenPoint>> storedAndOpened;
+    } setups[] = {
+        // Each edge just graspable, and a pixel beyond: then the whole height.
+        {wine, {{0, 0, 1024, 768}},
+         {{{-12, -12}, {-12, -12}}, {{-501, 100}, {-501, 100}}, {{-502, 100}, {-501, 100}}, {{965, 100}, {965, 100}},
+          {{1500, 0}, {965, 0}}, {{0, -15}, {0, -15}}, {{0, -16}, {0, -3}}, {{0, 758}, {0, 758}}, {{0, 759}, {0, 746}},
+          {{0, 2000}, {0, 746}}, {{-2000, -12}, {-501, -3}}}},
+        {win10, {primary},
+         {{{-12, -12}, {-12, -12}}, {{-2000, 300}, {-329, 300}}, {{3000, 300}, {1837, 300}},
+          {{100, -22}, {100, -22}}, {{100, -23}, {100, -7}}, {{100, 2000}, {100, 1010}}}},
+        // A lower monitor on the left: the nearer one takes the window.
+        {win10, {primary, {-1280, 200, 0, 1224}},
+         {{{-12, -12}, {-12, -12}}, {{-2000, 300}, {-1609, 300}}, {{-700, 0}, {-700, 193}},
+          {{-200, 300}, {-200, 300}}}},
+    };
+    for (const auto& s : setups) {
+        for (const auto& [stored, opened] : s.storedAndOpened) {
+            const ScreenPoint at = KeepCaptionGraspable(stored, s.caption, s.areas);
+            EXPECT_EQ(std::make_pair(opened.x, opened.y), std::make_pair(at.x, at.y))
+                << s.caption.height << ": " << stored.x << "," << stored.y;
+        }
+    }
+}
+
+TEST(WindowPlacement, TheCaptionsEdgesAreFoundNearTheGuessAsTheWindowAnswers)
+{
+    // A row of a window, where 'C' moves it: frame, icon, caption, buttons.
+    const struct { const char* row; int guess; bool begins; int edge; } cases[] = {
+        {"--ssCCCCCCbbb-", 4, true, 4},    {"--ssCCCCCCbbb-", 2, true, 4},    {"--ssCCCCCCbbb-", 7, true, 4},
+        {"--ssCCCCCCbbb-", 10, false, 10}, {"--ssCCCCCCbbb-", 12, false, 10}, {"--ssCCCCCCbbb-", 8, false, 10},
+        {"-CssCCCCCCbbb-", 6, true, 4},  // not the caption before the icon
+        {"--ssssssssssCC", 2, true, 2},  // none within reach
     };
     for (const auto& c : cases) {
-        const ScreenPoint at = KeepCaptionGraspable(c.stored, c.caption, c.areas);
-        EXPECT_EQ(c.at.x, at.x) << c.caption.height << ": " << c.stored.x << "," << c.stored.y;
-        EXPECT_EQ(c.at.y, at.y) << c.caption.height << ": " << c.stored.x << "," << c.stored.y;
+        const auto isCaption = [&](int i) { return i >= 0 && i < int(std::string(c.row).size()) && c.row[i] == 'C'; };
+        EXPECT_EQ(c.edge, CaptionEdge(isCaption, c.guess, c.begins, 8)) << c.row << " from " << c.guess;
     }
 }
 

@@ -135,31 +135,29 @@ TEST_F(MainWindowTest, AWindowStoredOffAnEdgeOpensWithItsWholeCaptionToGrabOnThe
         WriteIni(stored);
         CMainDialog dlg;
         RunModal(dlg, [&] {
-            RECT window, work;
-            dlg.GetWindowRect(&window);
+            RECT window, work, on;
             POINT client = {0, 0};
+            dlg.GetWindowRect(&window);
             ::ClientToScreen(dlg.m_hWnd, &client);
             ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            ::IntersectRect(&on, &window, &work);
             const auto caption = [&](LONG x, LONG y) {
                 return dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
             };
-            // Each row of the caption (as the window's middle column finds
-            // them) is on the work area, with a stretch two caption heights
-            // wide to drag it by.
+            // Each caption row (down the window's middle) lies on the work
+            // area with a stretch two caption heights wide to drag it by.
             const int need = 2 * ::GetSystemMetrics(SM_CYCAPTION);
             int rows = 0, grabRows = 0;
             for (LONG y = window.top; y < client.y; ++y) {
                 if (!caption((window.left + window.right) / 2, y))
                     continue;
-                ++rows;
-                const LONG from = std::max(window.left, work.left), to = std::min(window.right, work.right);
                 int run = 0;
-                for (LONG x = from; x < to && y >= work.top && y < work.bottom && run < need; ++x)
+                for (LONG x = on.left; run < need && x < on.right && y >= on.top && y < on.bottom; ++x)
                     run = caption(x, y) ? run + 1 : 0;
+                ++rows;
                 grabRows += run >= need;
             }
-            ASSERT_GT(rows, 0);
-            EXPECT_EQ(rows, grabRows) << stored << "opens at " << window.left << "," << window.top;
+            EXPECT_TRUE(rows > 0 && rows == grabRows) << stored << "opens at " << window.left << "," << window.top;
         });
     }
 }
