@@ -3,7 +3,6 @@
 // Wine does not show to another process.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "app/MainDialog.h"
