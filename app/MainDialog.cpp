@@ -1,12 +1,10 @@
 #include "MainDialog.h"
 
-#include <vector>
-
+#include "app/CaptionMeasure.h"
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
-#include "app/WindowPlacement.h"
 #include "framework/Path.h"
 #include "framework/Stages.h"
 #include "framework/Text.h"
@@ -174,34 +172,11 @@ void CMainDialog::LoadSettings()
         MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
 }
 
-namespace {
-
-BOOL CALLBACK AddWorkArea(HMONITOR handle, HDC, LPRECT, LPARAM areas)
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (::GetMonitorInfoW(handle, &monitor)) {
-        const RECT& work = monitor.rcWork;
-        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 void CMainDialog::KeepOnScreen() const
 {
     // A monitor removed, a lower resolution or a hand-edited file must not
     // open the window where nobody can grab it; anywhere else it stays.
-    std::vector<ScreenRect> workAreas;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
-    RECT rect;
-    GetWindowRect(&rect);
-    const int captionHeight = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const ScreenPoint at =
-        KeepCaptionGraspable({rect.left, rect.top, rect.right, rect.bottom}, captionHeight, workAreas);
-    if (at.x != rect.left || at.y != rect.top)
-        SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepCaptionOnWorkArea(m_hWnd);
 }
 
 bool CMainDialog::SaveSettings()
