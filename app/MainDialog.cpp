@@ -68,10 +68,10 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
-    OnMessage<WM_PAINT, &CMainDialog::OnPaint>(),
-    OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon>(),
-    OnMessage<WM_TIMER, &CMainDialog::OnTimer>(),
-    OnMessage<WM_DESTROY, &CMainDialog::OnDestroy>(),
+    OnMessage<WM_PAINT, &CMainDialog::OnPaint, Default::None>(),
+    OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon, Default::None>(),
+    OnMessage<WM_TIMER, &CMainDialog::OnTimer, Default::After>(),
+    OnMessage<WM_DESTROY, &CMainDialog::OnDestroy, Default::Before>(),
     OnCommand<&CMainDialog::OnFileExit>(ID_FILE_EXIT),
     OnCommand<&CMainDialog::OnOptimize>(ID_FILE_OPTIMIZE),
     OnCommand<&CMainDialog::OnOptimize>(IDC_OPTIMIZE, BN_CLICKED),
@@ -82,19 +82,18 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnCommand<&CMainDialog::OnSendEmail>(ID_HELP_SENDEMAIL),
     OnCommand<&CMainDialog::OnDocumentation>(ID_HELP_DOCUMENTATION),
     OnCommand<&CMainDialog::OnReadme>(ID_HELP_README),
-    OnMessage<WM_SIZE, &CMainDialog::OnSize>(),
-    OnMessage<WM_SYSCOMMAND, &CMainDialog::OnSysCommand>(),
-    OnMessage<WM_TRAY_NOTIFY, &CMainDialog::OnTrayNotify>(),
-    OnMessage<WM_WORKER_STEP, &CMainDialog::OnWorkerStep>(),
-    OnMessage<WM_WORKER_DONE, &CMainDialog::OnWorkerDone>(),
-    OnMessage<WM_CONTEXTMENU, &CMainDialog::OnContextMenu>(),
-    OnMessage<WM_LBUTTONDOWN, &CMainDialog::OnLButtonDown>(),
-    OnMessage<WM_ENDSESSION, &CMainDialog::OnEndSession>(),
-    OnMessage<WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging>(),
-    OnMessage<WM_OPTIMIZE_REQUEST, &CMainDialog::OnOptimizeRequest>(),
-    OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen>(),
-    OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange>(),
-    OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange>(),
+    OnMessage<WM_SIZE, &CMainDialog::OnSize, Default::Before>(),
+    OnMessage<WM_SYSCOMMAND, &CMainDialog::OnSysCommand, Default::After>(),
+    OnMessage<WM_TRAY_NOTIFY, &CMainDialog::OnTrayNotify, Default::None>(),
+    OnMessage<WM_WORKER_STEP, &CMainDialog::OnWorkerStep, Default::None>(),
+    OnMessage<WM_WORKER_DONE, &CMainDialog::OnWorkerDone, Default::None>(),
+    OnMessage<WM_CONTEXTMENU, &CMainDialog::OnContextMenu, Default::None>(),
+    OnMessage<WM_ENDSESSION, &CMainDialog::OnEndSession, Default::After>(),
+    OnMessage<WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging, Default::After>(),
+    OnMessage<WM_OPTIMIZE_REQUEST, &CMainDialog::OnOptimizeRequest, Default::None>(),
+    OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen, Default::None>(),
+    OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange, Default::After>(),
+    OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange, Default::After>(),
     OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(g_wmTaskbarCreated),
 END_MESSAGE_MAP()
 
@@ -147,14 +146,13 @@ void CMainDialog::StartMinimized()
 
 BOOL CMainDialog::OnQueryOpen()
 {
-    return m_bHeldMinimized ? FALSE : static_cast<BOOL>(Default());
+    return m_bHeldMinimized ? FALSE : static_cast<BOOL>(DefaultResult());
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
 {
     if (m_bHeldInTray)
         pos->flags &= ~SWP_SHOWWINDOW;
-    Default();
 }
 
 void CMainDialog::SetLayer(UINT flags, int x, int y) const
@@ -266,7 +264,6 @@ void CMainDialog::OnTimer(UINT_PTR)
     SampleReadings();
     ShowView();
     SetTimer(kRefreshTimer, kRefreshMs);
-    Default();
 }
 
 void CMainDialog::SampleReadings()
@@ -464,13 +461,11 @@ void CMainDialog::OnReadme()
 void CMainDialog::OnSysColorChange()
 {
     m_panel.OnSysColorChange();
-    Default();
 }
 
 void CMainDialog::OnDisplayChange()
 {
     m_panel.OnDisplayChange();
-    Default();
 }
 
 void CMainDialog::OnCancel()
@@ -485,7 +480,6 @@ void CMainDialog::OnFileExit()
 
 void CMainDialog::OnDestroy()
 {
-    Default();
     KillTimer(kRefreshTimer);
     if (m_tray.IsPresent())
         m_tray.RemoveTrayIcon();
@@ -498,7 +492,6 @@ void CMainDialog::OnEndSession(BOOL bEnding)
     // window: the settings are saved here, as at every other end.
     if (bEnding)
         SaveSettings();
-    Default();
 }
 
 void CMainDialog::OnSysCommand(UINT nID, LPARAM)
@@ -508,12 +501,10 @@ void CMainDialog::OnSysCommand(UINT nID, LPARAM)
     // normal position, however it was minimized.)
     if ((nID & 0xFFF0) == SC_CLOSE)
         EndDialog(0);
-    Default();
 }
 
 void CMainDialog::OnSize(UINT nType, int, int)
 {
-    Default();
     if (!m_tray.IsPresent())
         return;
     // Minimized into the tray, the window is held there until the icon brings
@@ -528,12 +519,14 @@ void CMainDialog::OnSize(UINT nType, int, int)
 
 void CMainDialog::OnPaint()
 {
+    // A dialog paints nothing of its own (its background and controls paint
+    // themselves) but the icon while minimized, where a shell shows the
+    // window itself; the paint context ends the paint either way.
+    CPaintDC dc(this);
     if (!IsIconic()) {
-        Default();
         MarkStage("paint");
         return;
     }
-    CPaintDC dc(this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
     const int cyIcon = ::GetSystemMetrics(SM_CYICON);

@@ -10,8 +10,8 @@
 CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
 BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
-    OnMessage<WM_PAINT, &CMeterCtrl::OnPaint>(),
-    OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd>(),
+    OnMessage<WM_PAINT, &CMeterCtrl::OnPaint, Default::None>(),
+    OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd, Default::None>(),
 END_MESSAGE_MAP()
 
 int CMeterCtrl::SetPos(int nPos)
