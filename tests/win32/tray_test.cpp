@@ -195,6 +195,23 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
     });
 }
 
+TEST_F(TrayTest, ASecondStartLeavesTheWindowInTheTray)
+{
+    RecordingShell shell;
+    WriteIni("SysTrayIcon=1\r\n");
+    CMainDialog dlg(false, nullptr, shell.Path().c_str());
+    RunModal(dlg, [&] {
+        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PumpMessages();
+        // What a second start does to the running copy's window.
+        for (int command : {SW_SHOW, SW_RESTORE}) {
+            ::ShowWindow(dlg.m_hWnd, command);
+            PumpMessages();
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << command;
+        }
+    });
+}
+
 TEST_F(TrayTest, WithoutTheIconMinimizingKeepsTheTaskbarWindow)
 {
     CMainDialog dlg;
