@@ -1,7 +1,7 @@
 /* Stand-ins for SHELL32 that the tests load in its place: a shell whose
    notification-icon service is missing, one that refuses every icon, and
-   one that takes every call and records it for the test to read. The .def
-   files export these functions under the shell's names. */
+   one that answers as a shell does and records every call for the test to
+   read. The .def files export these functions under the shell's names. */
 #include <windows.h>
 #include <shellapi.h>
 #include <string.h>
@@ -17,22 +17,49 @@ BOOL WINAPI FakeNotifyIcon(DWORD message, void* data)
 static DWORD g_lastMessage;
 static BYTE g_lastRecord[NOTIFYICONDATAW_V1_SIZE];
 static LONG g_calls;
-static BOOL g_refusing;
+
+/* The icons held, as a shell holds them: it refuses an add of one it
+   holds, and a modify or delete of one it does not. */
+static struct {
+    HWND hWnd;
+    UINT uID;
+} g_held[8];
+static int g_heldCount;
+
+static int HeldAt(const NOTIFYICONDATAW* icon)
+{
+    int i;
+    for (i = 0; i < g_heldCount; ++i) {
+        if (g_held[i].hWnd == icon->hWnd && g_held[i].uID == icon->uID)
+            return i;
+    }
+    return -1;
+}
 
 BOOL WINAPI RecordNotifyIcon(DWORD message, void* data)
 {
-    if (g_refusing)
-        return FALSE;
+    const NOTIFYICONDATAW* icon = (const NOTIFYICONDATAW*)data;
+    const int held = HeldAt(icon);
     g_lastMessage = message;
     memcpy(g_lastRecord, data, sizeof g_lastRecord);
     ++g_calls;
-    return TRUE;
+    if (message == NIM_ADD) {
+        if (held >= 0 || g_heldCount == 8)
+            return FALSE;
+        g_held[g_heldCount].hWnd = icon->hWnd;
+        g_held[g_heldCount].uID = icon->uID;
+        ++g_heldCount;
+        return TRUE;
+    }
+    if (held >= 0 && message == NIM_DELETE)
+        g_held[held] = g_held[--g_heldCount];
+    return held >= 0;
 }
 
-/* Whether every call is refused, as when no notification area exists. */
-void WINAPI RefuseNotifyIcon(BOOL refusing)
+/* Forgets every icon, as a shell that was started again. */
+void WINAPI EmptyNotifyIcons(void)
 {
-    g_refusing = refusing;
+    g_heldCount = 0;
 }
 
 /* The number of calls so far; the last call's message and record. */

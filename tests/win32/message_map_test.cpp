@@ -6,23 +6,21 @@
 
 #include "framework/Afx.h"
 
-namespace
-{
+namespace {
 
-std::string g_calls; // 'd' for the default processing, 'h' for a handler
+std::string g_calls;  // 'd' for the default processing, 'h' for a handler
 
 // The window procedure beneath the map: the default processing, answering 7.
 LRESULT CALLBACK Beneath(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != WM_SIZE && message != WM_TIMER && message != WM_CONTEXTMENU && message != WM_QUERYOPEN
-        && message != WM_APP)
+    if (message != WM_SIZE && message != WM_TIMER && message != WM_CONTEXTMENU && message != WM_QUERYOPEN &&
+        message != WM_APP)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     g_calls += 'd';
     return 7;
 }
 
-class Probe : public CWnd
-{
+class Probe : public CWnd {
 protected:
     const CMessageMap* GetMessageMap() const override;
 
@@ -42,11 +40,11 @@ OnMessage<WM_SIZE, &Probe::OnSize, Default::Before>(), OnMessage<WM_TIMER, &Prob
     OnMessage<WM_CONTEXTMENU, &Probe::OnContextMenu, Default::None>(),
     OnMessage<WM_QUERYOPEN, &Probe::OnQueryOpen, Default::None>(), END_MESSAGE_MAP()
 
-} // namespace
+}  // namespace
 
 TEST(MessageMap, TheRowPlacesTheDefaultProcessingAndTheAnswer)
 {
-    WNDCLASSW windowClass {};
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &Beneath;
     windowClass.lpszClassName = L"MessageMapProbe";
     ::RegisterClassW(&windowClass);
@@ -57,8 +55,11 @@ TEST(MessageMap, TheRowPlacesTheDefaultProcessingAndTheAnswer)
         UINT message;
         const char* calls;
         LRESULT answer;
-    } cases[] = { { WM_SIZE, "dh", 7 }, { WM_TIMER, "hd", 7 }, { WM_CONTEXTMENU, "h", 0 }, { WM_QUERYOPEN, "hd", 8 },
-        { WM_APP, "d", 7 } }; // not in the map
+    } cases[] = {{WM_SIZE, "dh", 7},
+                 {WM_TIMER, "hd", 7},
+                 {WM_CONTEXTMENU, "h", 0},
+                 {WM_QUERYOPEN, "hd", 8},
+                 {WM_APP, "d", 7}};  // not in the map
     for (const auto& c : cases) {
         g_calls.clear();
         EXPECT_EQ(c.answer, probe.SendMessage(c.message)) << c.message;

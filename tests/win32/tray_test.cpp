@@ -54,13 +54,12 @@ public:
         return call;
     }
 
-    // Refuses every call from now on, as a system without a notification
-    // area does, or takes them again.
-    void Refuse(BOOL refusing) const
+    // Forgets every icon, as a shell that was started again.
+    void Empty() const
     {
-        const auto refuse = Export<void(WINAPI*)(BOOL)>("RefuseNotifyIcon");
-        if (refuse != nullptr)
-            refuse(refusing);
+        const auto empty = Export<void(WINAPI*)()>("EmptyNotifyIcons");
+        if (empty != nullptr)
+            empty();
     }
 
 private:
@@ -141,6 +140,7 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconBackWithItsImageAndTip)
     const FakeReadings readings;
     CMainDialog dlg(false, &readings, shell.Path().c_str());
     RunModal(dlg, [&] {
+        shell.Empty();
         AnnounceTaskbar(dlg);
         const Call call = shell.Last();
         EXPECT_EQ(static_cast<DWORD>(NIM_ADD), call.message);
@@ -149,28 +149,29 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconBackWithItsImageAndTip)
     });
 }
 
-TEST_F(TrayTest, ATrayStartBeforeTheShellWaitsOnTheTaskbarThenGoesIntoTheTray)
+TEST_F(TrayTest, ANewTaskbarWithTheIconInPlaceLeavesTheWindowInTheTray)
 {
     RecordingShell shell;
-    shell.Refuse(TRUE);
-    WriteIni("SysTrayIcon=1\r\n");
-    CMainDialog dlg(true, nullptr, shell.Path().c_str());
+    WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings, shell.Path().c_str());
     RunModal(dlg, [&] {
-        // A box at the start would be open now, this running in its loop.
-        HWND box = FindThreadDialog(dlg.m_hWnd);
-        if (box != nullptr && ::GetDlgItem(box, 0xFFFF) != nullptr) {
-            ADD_FAILURE() << "a box at a start in the tray";
-            ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            return;
-        }
-        PumpMessages();
-        EXPECT_TRUE(dlg.IsIconic());
-        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-        shell.Refuse(FALSE);
+        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        const LONG before = shell.Last().calls;
+        // As after a change of the display's scale: the shell holds the icon.
         AnnounceTaskbar(dlg);
         PumpMessages();
-        EXPECT_EQ(static_cast<DWORD>(NIM_ADD), shell.Last().message);
         EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+        const Call call = shell.Last();
+        EXPECT_EQ(before + 2, call.calls) << "an add refused, then a modify";
+        EXPECT_EQ(static_cast<DWORD>(NIM_MODIFY), call.message);
+        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
+        EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
+
+        dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
+        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PumpMessages();
+        EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << "the next minimize";
     });
 }
 
@@ -209,17 +210,6 @@ TEST_F(TrayTest, ASecondStartLeavesTheWindowInTheTray)
             PumpMessages();
             EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << command;
         }
-    });
-}
-
-TEST_F(TrayTest, WithoutTheIconMinimizingKeepsTheTaskbarWindow)
-{
-    CMainDialog dlg;
-    RunModal(dlg, [&] {
-        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        PumpMessages();
-        EXPECT_TRUE(dlg.IsIconic());
-        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
     });
 }
 
@@ -304,12 +294,7 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
         WhenReady([] { HWND box = FindThreadDialog(nullptr); return box != nullptr && ::GetDlgItem(box, 0xFFFF); },
                   answer);
         CMainDialog dlg(false, nullptr, shell.c_str());
-        RunModal(dlg, [&] {
-            // No icon to come back through: the window stays on the taskbar.
-            dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-            PumpMessages();
-            EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-        });
+        RunModal(dlg, [] {});
         EXPECT_EQ(1, boxes);
         EXPECT_EQ("Error: System tray icon not available!", text);
         EXPECT_EQ("Brisklet Free", caption);
@@ -319,8 +304,27 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
 
 namespace {
 
-// Set by a guard that may outlive its test: not a local of it.
-bool g_menuOpened = false;
+// Closes and counts the popup menus that open while it lives.
+class MenuCloser {
+public:
+    MenuCloser() : m_timer(::SetTimer(nullptr, 0, 10, &Close)) { s_opened = 0; }
+    ~MenuCloser() { ::KillTimer(nullptr, m_timer); }
+    MenuCloser(const MenuCloser&) = delete;
+    MenuCloser& operator=(const MenuCloser&) = delete;
+    int Opened() const { return s_opened; }
+
+private:
+    static void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (FindThreadMenu() != nullptr) {
+            ++s_opened;
+            ::EndMenu();
+        }
+    }
+    static int s_opened;
+    UINT_PTR m_timer;
+};
+int MenuCloser::s_opened = 0;
 
 BOOL CALLBACK CountDialogs(HWND hwnd, LPARAM count)
 {
@@ -338,28 +342,23 @@ TEST_F(TrayTest, WhileADialogIsOpenTheIconOnlyBringsItForward)
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        g_menuOpened = false;
         HWND settings = nullptr;
         HWND foreground = nullptr;
         int dialogs = 0;
-        // A menu that opens anyway is closed again, so that the test ends.
-        WhenReady([] { return FindThreadMenu() != nullptr; },
-                  [] {
-                      g_menuOpened = true;
-                      ::EndMenu();
-                  },
-                  3000, false);
+        int menus = 0;
         WhenReady([&] { return (settings = FindThreadDialog(dlg.m_hWnd)) != nullptr; },
                   [&] {
+                      const MenuCloser closer;  // a menu that opens anyway, so that the test ends
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
                       PumpMessages();
+                      menus = closer.Opened();
                       foreground = ::GetForegroundWindow();
                       ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogs, reinterpret_cast<LPARAM>(&dialogs));
                       ::SendMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
                   });
         dlg.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
-        EXPECT_FALSE(g_menuOpened);
+        EXPECT_EQ(0, menus);
         EXPECT_EQ(2, dialogs) << "the main window and one Settings dialog";
         EXPECT_EQ(settings, foreground);
     });
