@@ -26,34 +26,23 @@ static struct {
 } g_held[8];
 static int g_heldCount;
 
-static int HeldAt(const NOTIFYICONDATAW* icon)
-{
-    int i;
-    for (i = 0; i < g_heldCount; ++i) {
-        if (g_held[i].hWnd == icon->hWnd && g_held[i].uID == icon->uID)
-            return i;
-    }
-    return -1;
-}
-
 BOOL WINAPI RecordNotifyIcon(DWORD message, void* data)
 {
     const NOTIFYICONDATAW* icon = (const NOTIFYICONDATAW*)data;
-    const int held = HeldAt(icon);
+    int held = g_heldCount - 1;
+    while (held >= 0 && (g_held[held].hWnd != icon->hWnd || g_held[held].uID != icon->uID))
+        --held;
     g_lastMessage = message;
     memcpy(g_lastRecord, data, sizeof g_lastRecord);
     ++g_calls;
-    if (message == NIM_ADD) {
-        if (held >= 0 || g_heldCount == 8)
-            return FALSE;
+    if (message == NIM_ADD && held < 0 && g_heldCount < 8) {
         g_held[g_heldCount].hWnd = icon->hWnd;
-        g_held[g_heldCount].uID = icon->uID;
-        ++g_heldCount;
+        g_held[g_heldCount++].uID = icon->uID;
         return TRUE;
     }
-    if (held >= 0 && message == NIM_DELETE)
+    if (message == NIM_DELETE && held >= 0)
         g_held[held] = g_held[--g_heldCount];
-    return held >= 0;
+    return message != NIM_ADD && held >= 0;
 }
 
 /* Forgets every icon, as a shell that was started again. */
