@@ -1,5 +1,5 @@
 // Times since a process's creation, for the start-up stage marks
-// (bench/Stages.cpp) and the watcher (bench/watcher.cpp), which both
+// (bench/StageMarks.cpp) and the watcher (bench/watcher.cpp), which both
 // count from the creation time the system keeps for a process.
 #pragma once
 

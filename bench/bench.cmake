@@ -5,52 +5,45 @@
 add_executable(floor WIN32 EXCLUDE_FROM_ALL bench/floor.cpp)
 add_executable(minimal WIN32 EXCLUDE_FROM_ALL bench/minimal.cpp)
 add_executable(watcher EXCLUDE_FROM_ALL bench/watcher.cpp)
-# With bkfr's manifest, so that it binds the same version of the common
-# controls (bench/floor.cpp says which DLLs and why).
+# With bkfr's manifest, so that they bind the same version of the common
+# controls (bench/floor.cpp says which DLLs and why), and the floor that
+# does a tick's visible work.
 add_executable(floor_dlls WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc)
-target_include_directories(floor_dlls PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+add_executable(floor_tick WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc)
+target_compile_definitions(floor_tick PRIVATE FLOOR_TICK_WORK)
 set_source_files_properties(bench/floor_dlls.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/bkfr.manifest)
-target_compile_definitions(floor_dlls PRIVATE FLOOR_SAME_DLLS)
-target_link_libraries(floor_dlls PRIVATE comctl32 advapi32 msimg32)
 
-# The floors once more with their start-up stage marks (framework/Stages.h).
-add_executable(floor_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/Stages.cpp)
-add_executable(floor_dlls_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc bench/Stages.cpp)
-target_include_directories(floor_dlls_stages PRIVATE ${CMAKE_SOURCE_DIR}/resources)
-target_compile_definitions(floor_dlls_stages PRIVATE FLOOR_SAME_DLLS)
-target_link_libraries(floor_dlls_stages PRIVATE comctl32 advapi32 msimg32)
+# The floors once more with their start-up stage marks.
+add_executable(floor_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/StageMarks.cpp)
+add_executable(floor_dlls_stages WIN32 EXCLUDE_FROM_ALL bench/floor.cpp bench/floor_dlls.rc bench/StageMarks.cpp)
 foreach(target floor_stages floor_dlls_stages)
-    target_compile_definitions(${target} PRIVATE BKFR_BENCH_STAGES)
+    target_compile_definitions(${target} PRIVATE FLOOR_STAGES)
 endforeach()
 
-foreach(target floor floor_dlls floor_stages floor_dlls_stages minimal watcher)
+foreach(target floor_dlls floor_tick floor_dlls_stages)
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+    target_compile_definitions(${target} PRIVATE FLOOR_SAME_DLLS)
+    target_link_libraries(${target} PRIVATE comctl32 advapi32)
+endforeach()
+
+foreach(target floor floor_dlls floor_tick floor_stages floor_dlls_stages minimal watcher)
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
     target_compile_options(${target} PRIVATE ${WARNINGS})
     target_link_options(${target} PRIVATE -s)
 endforeach()
 
-# bkfr with its start-up stage marks: the marks sit in the sources of its
-# libraries too, so every source of bkfr, bkfr_app and framework is built
-# once more with BKFR_BENCH_STAGES, taken from those targets so that the
-# two never part; their other libraries are linked as they are.
-set(STAGES_SOURCES bench/Stages.cpp)
-set(STAGES_LIBRARIES)
-foreach(target bkfr bkfr_app framework)
-    get_target_property(sources ${target} SOURCES)
-    list(APPEND STAGES_SOURCES ${sources})
-    get_target_property(libraries ${target} LINK_LIBRARIES)
-    if(libraries)
-        list(APPEND STAGES_LIBRARIES ${libraries})
-    endif()
-endforeach()
+# bkfr with its start-up stage marks: bkfr's own sources, taken from its
+# target so that the two never part, its libraries as they are, and
+# bench/bkfr_stages.cpp, which sets the program's stage hook to the mark
+# writer.
+get_target_property(STAGES_SOURCES bkfr SOURCES)
 # The resources come with add_bkfr_resources.
 list(FILTER STAGES_SOURCES EXCLUDE REGEX "\\.rc$")
-list(REMOVE_ITEM STAGES_LIBRARIES bkfr_app framework)
+get_target_property(STAGES_LIBRARIES bkfr LINK_LIBRARIES)
 get_target_property(STAGES_LINK_OPTIONS bkfr LINK_OPTIONS)
-add_executable(bkfr_stages WIN32 EXCLUDE_FROM_ALL ${STAGES_SOURCES})
+add_executable(bkfr_stages WIN32 EXCLUDE_FROM_ALL ${STAGES_SOURCES} bench/bkfr_stages.cpp bench/StageMarks.cpp)
 add_bkfr_resources(bkfr_stages)
 target_include_directories(bkfr_stages PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_definitions(bkfr_stages PRIVATE BKFR_BENCH_STAGES)
 target_compile_options(bkfr_stages PRIVATE ${WARNINGS})
 target_link_libraries(bkfr_stages PRIVATE ${STAGES_LIBRARIES})
 target_link_options(bkfr_stages PRIVATE ${STAGES_LINK_OPTIONS})

@@ -11,7 +11,7 @@
 //   ROUND PAINTED_MS CREATED_MS PROGRAM
 // PAINTED_MS from the CreateProcess call to the painted window, CREATED_MS
 // from the call to the creation time the system gives the process, where
-// the start-up stage marks count from (bench/Stages.cpp).
+// the start-up stage marks count from (bench/StageMarks.cpp).
 // With --stages, each start finds in BKFR_STAGES the file DIR\NAME-ROUND.txt
 // (NAME: the program's file name without .exe; the uncounted round is -1)
 // for the marks of a build that has them.

@@ -1,11 +1,16 @@
-// Start-up stages for the benchmark build only (BKFR_BENCH_STAGES): each
-// mark appends the stage's name and the time since the process was created
-// to the file named by the environment variable BKFR_STAGES. The shipped
-// programs carry no timing code: without the definition a mark is nothing.
+// Start-up stages: the program names each stage as it reaches it. Nothing
+// times them unless a benchmark build sets the hook before WinMain runs;
+// the shipped programs set none, so there a mark is one test of a null
+// pointer and the programs carry no timing code.
 #pragma once
 
-#ifdef BKFR_BENCH_STAGES
-void MarkStage(const char* name);
-#else
-inline void MarkStage(const char*) {}
-#endif
+using StageHook = void (*)(const char* name);
+
+// Set at most once, before WinMain, by the benchmark build.
+inline StageHook g_stageHook = nullptr;
+
+inline void MarkStage(const char* name)
+{
+    if (g_stageHook != nullptr)
+        g_stageHook(name);
+}

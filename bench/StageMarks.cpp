@@ -1,5 +1,5 @@
-// Start-up stage marks of the benchmark build (framework/Stages.h); compiled only
-// into the bench targets, never into the shipped programs.
+// Start-up stage marks of the benchmark builds; compiled only into the bench
+// targets, never into the shipped programs.
 //
 // Each mark is "name microseconds-since-process-creation", one line, the
 // first time a name is marked. The process's creation time is a system time
@@ -11,7 +11,7 @@
 // so: bench/Clock.h.) The file is opened at the first mark and kept open,
 // so that a mark costs one write; the time is read before anything else,
 // so what a mark costs falls into the next stage, not this one.
-#include "framework/Stages.h"
+#include "bench/StageMarks.h"
 
 #include <windows.h>
 
@@ -59,7 +59,7 @@ bool Marked(const char* name)
 
 }  // namespace
 
-void MarkStage(const char* name)
+void WriteStageMark(const char* name)
 {
     LARGE_INTEGER now;
     ::QueryPerformanceCounter(&now);
@@ -68,8 +68,7 @@ void MarkStage(const char* name)
     if (g_file == INVALID_HANDLE_VALUE || Marked(name) || g_markedCount == kMaxStages)
         return;
     g_marked[g_markedCount++] = name;
-    const long long us =
-        g_referenceUs + (now.QuadPart - g_referenceCount.QuadPart) * 1000000 / g_frequency.QuadPart;
+    const long long us = g_referenceUs + (now.QuadPart - g_referenceCount.QuadPart) * 1000000 / g_frequency.QuadPart;
     char line[96];
     const int length = std::snprintf(line, sizeof line, "%s %lld\n", name, us);
     if (length <= 0 || length >= static_cast<int>(sizeof line))
