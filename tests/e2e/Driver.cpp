@@ -14,6 +14,10 @@ namespace e2e {
 
 namespace {
 
+int g_dirCounter = 0;
+
+}  // namespace
+
 std::string EnvDir(const char* name)
 {
     const char* value = std::getenv(name);
@@ -22,10 +26,6 @@ std::string EnvDir(const char* name)
         dir += '\\';
     return dir;
 }
-
-int g_dirCounter = 0;
-
-}  // namespace
 
 std::string BinDir()
 {

@@ -2,13 +2,16 @@
 // settings or language file: no crash, and keys and values written in each
 // encoding Windows editors save (UTF-16 either way round and UTF-8, each
 // with its mark, and plain bytes) read back as written. The files are
-// encoded here by glibc, not by the reader's own conversion.
+// encoded here by glibc, not by the reader's own conversion. The settings
+// written into any bytes read back, and all else reads as before.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "i18n/IniText.h"
+#include "i18n/IniWrite.h"
 #include "tests/fuzz/Check.h"
 #include "tests/fuzz/Convert.h"
 
@@ -41,6 +44,34 @@ std::string Value(FuzzedDataProvider& in)
     return value;
 }
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
+// The program's keys with numbers of the input, written into the bytes.
+void CheckWritesInto(const std::string& bytes, FuzzedDataProvider& in)
+{
+    IniValues ours;
+    for (const char* key : {"Language", "MemToFree", "TriggerLevel", "StayOnTop", "SysTrayIcon",
+                            "UseIncrementalRelease", "Left", "Top"})
+        ours.emplace_back(key, std::to_string(in.ConsumeIntegral<int>()));
+    const std::optional<std::string> written = WriteIniValues(bytes, "Settings", ours);
+    if (!written) {
+        // Refused only where the last UTF-16 unit is cut short.
+        FUZZ_CHECK(bytes.size() % 2 == 1 && (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0));
+        return;
+    }
+    const CIniText before(bytes);
+    const CIniText after(*written);
+    CIniText::Sections expected = before.All();
+    for (const auto& value : ours)
+        expected["settings"][Lower(value.first)] = value.second;
+    FUZZ_CHECK(after.All() == expected && after.IsUtf8() == before.IsUtf8());
+}
+
 void CheckReadsBack(const std::map<std::string, std::string>& pairs, const std::string& file, bool utf8)
 {
     const CIniText ini(file);
@@ -71,10 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string key = Name(in);
         const std::string value = Value(in);
         text += key + "=" + value + "\r\n";
-        std::string lower = key;
-        for (char& c : lower)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (lowered.emplace(lower, true).second)
+        if (lowered.emplace(Lower(key), true).second)
             pairs[key] = value;
     }
     CheckReadsBack(pairs, text, false);
@@ -83,5 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(Convert("UTF-16LE", "UTF-8", text, le) && Convert("UTF-16BE", "UTF-8", text, be));
     CheckReadsBack(pairs, "\xFF\xFE" + le, true);
     CheckReadsBack(pairs, "\xFE\xFF" + be, true);
+    CheckWritesInto(bytes, in);
     return 0;
 }
