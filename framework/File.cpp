@@ -124,7 +124,8 @@ bool IsLink(const std::wstring& path, DWORD attributes)
     if (expected.back() != L'\\')
         expected += L'\\';
     expected += path.substr(slash + 1);
-    return ::lstrcmpiW(file.c_str(), expected.c_str()) != 0;
+    // The name on disk may differ in case; no user's locale decides that.
+    return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(), -1, expected.c_str(), -1) != CSTR_EQUAL;
 }
 
 bool Replace(const std::wstring& path, const std::wstring& replacement)

@@ -135,6 +135,79 @@ struct Edit {
     std::string text;
 };
 
+// What the file holds of the section: its values replaced, the keys found,
+// and the line after which missing keys go.
+struct Section {
+    std::vector<Edit> edits;
+    std::vector<bool> found;
+    bool present = false;
+    Line last{};  // its header, then its last key line
+};
+
+Section FindSection(const Units& text, const std::string& name, const IniValues& values)
+{
+    Section section;
+    section.found.assign(values.size(), false);
+    for (std::size_t start = 0; start < text.Size();) {
+        const Line line = LineAt(text, start);
+        start = line.next;
+        if (line.begin == line.end)
+            continue;
+        if (text.At(line.begin) == '[') {
+            // Any header ends the section, a repeated one too: the reader
+            // takes the first section of a name alone.
+            if (section.present)
+                break;
+            std::size_t nameBegin = line.begin + 1;
+            std::size_t nameEnd = Find(text, ']', nameBegin, line.end);
+            Trim(text, nameBegin, nameEnd);
+            section.present = Names(text, nameBegin, nameEnd, name);
+            section.last = line;
+            continue;
+        }
+        const std::size_t equals = Find(text, '=', line.begin, line.end);
+        if (!section.present || equals == line.end)
+            continue;
+        section.last = line;
+        std::size_t keyBegin = line.begin;
+        std::size_t keyEnd = equals;
+        Trim(text, keyBegin, keyEnd);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (section.found[i] || !Names(text, keyBegin, keyEnd, values[i].first))
+                continue;
+            // The value as the reader trims it (quotes included) gives way
+            // to the new one; the blanks around it stay.
+            std::size_t valueBegin = equals + 1;
+            std::size_t valueEnd = line.end;
+            Trim(text, valueBegin, valueEnd);
+            const std::size_t offset = text.Offset(valueBegin);
+            section.edits.push_back({offset, text.Offset(valueEnd) - offset, values[i].second});
+            section.found[i] = true;
+            break;
+        }
+    }
+    return section;
+}
+
+// The lines of the keys the section lacks, after its last key line, or
+// the section itself at the end of the file.
+std::optional<Edit> MissingLines(const Units& text, const std::string& name, const IniValues& values,
+                                 const Section& section)
+{
+    const std::string lineEnd = LineEnd(text);
+    std::string added;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!section.found[i])
+            added += values[i].first + "=" + values[i].second + lineEnd;
+    }
+    if (added.empty())
+        return std::nullopt;
+    if (section.present)
+        return Edit{text.Offset(section.last.next), 0, section.last.hasEnd ? added : lineEnd + added};
+    const bool ended = text.Size() == 0 || text.At(text.Size() - 1) == '\n';
+    return Edit{text.Offset(text.Size()), 0, (ended ? "" : lineEnd) + "[" + name + "]" + lineEnd + added};
+}
+
 }  // namespace
 
 std::optional<std::string> WriteIniValues(const std::string& file, const std::string& section,
@@ -147,66 +220,12 @@ std::optional<std::string> WriteIniValues(const std::string& file, const std::st
     if (!ascii || !text.Whole())
         return std::nullopt;
 
-    std::vector<Edit> edits;
-    std::vector<bool> found(values.size(), false);
-    bool inSection = false;
-    Line last{};  // the section's header, then its last key line
-    for (std::size_t start = 0; start < text.Size();) {
-        const Line line = LineAt(text, start);
-        start = line.next;
-        if (line.begin == line.end)
-            continue;
-        if (text.At(line.begin) == '[') {
-            // Any header ends the section, a repeated one too: the reader
-            // takes the first section of a name alone.
-            if (inSection)
-                break;
-            std::size_t nameBegin = line.begin + 1;
-            std::size_t nameEnd = Find(text, ']', nameBegin, line.end);
-            Trim(text, nameBegin, nameEnd);
-            inSection = Names(text, nameBegin, nameEnd, section);
-            last = line;
-            continue;
-        }
-        const std::size_t equals = Find(text, '=', line.begin, line.end);
-        if (!inSection || equals == line.end)
-            continue;
-        last = line;
-        std::size_t keyBegin = line.begin;
-        std::size_t keyEnd = equals;
-        Trim(text, keyBegin, keyEnd);
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (found[i] || !Names(text, keyBegin, keyEnd, values[i].first))
-                continue;
-            // The value as the reader trims it (quotes included) gives way
-            // to the new one; the blanks around it stay.
-            std::size_t valueBegin = equals + 1;
-            std::size_t valueEnd = line.end;
-            Trim(text, valueBegin, valueEnd);
-            edits.push_back({text.Offset(valueBegin), text.Offset(valueEnd) - text.Offset(valueBegin), values[i].second});
-            found[i] = true;
-            break;
-        }
-    }
-
-    const std::string lineEnd = LineEnd(text);
-    std::string added;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!found[i])
-            added += values[i].first + "=" + values[i].second + lineEnd;
-    }
-    if (!added.empty()) {
-        Line after = last;
-        if (!inSection) {
-            added = "[" + section + "]" + lineEnd + added;
-            after = Line{0, text.Size(), text.Size(), text.Size() == 0 || text.At(text.Size() - 1) == '\n'};
-        }
-        edits.push_back({text.Offset(after.next), 0, after.hasEnd ? added : lineEnd + added});
-    }
-
+    Section found = FindSection(text, section, values);
+    if (const std::optional<Edit> missing = MissingLines(text, section, values, found))
+        found.edits.push_back(*missing);
     std::string result;
     std::size_t copied = 0;
-    for (const Edit& edit : edits) {
+    for (const Edit& edit : found.edits) {
         result.append(file, copied, edit.offset - copied);
         result += text.Encode(edit.text);
         copied = edit.offset + edit.length;

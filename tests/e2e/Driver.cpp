@@ -12,12 +12,6 @@
 
 namespace e2e {
 
-namespace {
-
-int g_dirCounter = 0;
-
-}  // namespace
-
 std::string EnvDir(const char* name)
 {
     const char* value = std::getenv(name);
@@ -26,6 +20,12 @@ std::string EnvDir(const char* name)
         dir += '\\';
     return dir;
 }
+
+namespace {
+
+int g_dirCounter = 0;
+
+}  // namespace
 
 std::string BinDir()
 {

@@ -599,8 +599,7 @@ TEST_F(Installer, SilentInstallationRunsInTheChosenLanguageAndSilentUninstallKee
     }
     // The program saved its settings into the installed file.
     EXPECT_NE("<missing>", LanguageText(dir + "bkfr.ini", "Settings", "MemToFree"));
-    // As a save that never ended leaves them.
-    ASSERT_TRUE(WriteWholeFile(dir + "bkfr.ini.new", "new") && WriteWholeFile(dir + "bkfr.ini.old", "old"));
+    ASSERT_TRUE(WriteWholeFile(dir + "bkfr.ini.new", "unfinished") && WriteWholeFile(dir + "bkfr.ini.old", "save"));
 
     EXPECT_EQ(0u, RunProgram(Quoted(dir + "Uninstall.exe") + " /S", true));
     ASSERT_TRUE(WaitForUninstall());

@@ -10,15 +10,12 @@ using namespace e2e;
 
 namespace {
 
-const char kNoMounts[] = "the disks cannot be made here (needs root and a private mount namespace)";
-
 // Chooses Apply Changes and answers the box that follows: its text.
 std::string Apply(const Bkfr& app)
 {
     app.Command(ID_FILE_APPLYCHANGES);
     HWND box = nullptr;
-    if (!WaitUntil([&] { return (box = app.FindMessageBox()) != nullptr; }))
-        return "<no box>";
+    WaitUntil([&] { return (box = app.FindMessageBox()) != nullptr; });
     const std::string text = MessageBoxText(box);
     ClickOk(box);
     return text;
@@ -26,90 +23,63 @@ std::string Apply(const Bkfr& app)
 
 ULONGLONG FileIndex(const std::string& path)
 {
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
     BY_HANDLE_FILE_INFORMATION info{};
-    ::GetFileInformationByHandle(file, &info);
-    ::CloseHandle(file);
+    ::GetFileInformationByHandle(
+        CHandle(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)).Get(), &info);
     return static_cast<ULONGLONG>(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
 }
 
-bool TakesNewFile(const std::string& dir)
+// A new file, which goes when the handle does.
+CHandle NewFile(const std::string& path)
 {
-    return CHandle(::CreateFileW(Wide(dir + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_FLAG_DELETE_ON_CLOSE, nullptr))
-        .IsValid();
-}
-
-// The program in dir, the settings file there holding ini.
-void Prepare(const std::string& dir, const std::string& ini)
-{
-    ASSERT_TRUE(WriteWholeFile(dir + "bkfr.ini", ini));
-    ASSERT_TRUE(::CopyFileW(Wide(BinDir() + "bkfr.exe").c_str(), Wide(dir + "bkfr.exe").c_str(), FALSE));
+    return CHandle(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_FLAG_DELETE_ON_CLOSE, nullptr));
 }
 
 }  // namespace
 
-TEST(SettingsFile, AFullDiskLeavesTheFileAsItWasOnBothRoutes)
+TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
 {
     const std::string disk = EnvDir("BRISKLET_FULL_DISK");
     const std::string sealed = EnvDir("BRISKLET_SEALED_DISK");
-    if (disk.empty())
-        GTEST_SKIP() << kNoMounts;
-    ClearLanguageDir();
-    // Two pages of 4 KB exactly: a save that adds a line needs a third.
-    std::string ini = "[Settings]\r\nStayOnTop=5\r\n;";
-    ini += std::string(8192 - ini.size() - 2, 'x') + "\r\n";
-    Prepare(disk, ini);
-    // Filled to the last page by a file that goes when the test ends.
-    const CHandle filler(::CreateFileW(Wide(disk + "filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-    const std::string page(4096, 'f');
-    for (DWORD written = 0; ::WriteFile(filler.Get(), page.data(), 4096, &written, nullptr) && written == 4096;) {
-    }
-    // Beside the one a new file can be made, but not filled; beside the
-    // other none at all.
-    ASSERT_FALSE(TakesNewFile(sealed));
-    for (const std::string& dir : {disk, sealed}) {
-        Bkfr app(dir + "bkfr.exe");
-        ASSERT_TRUE(app.WaitForWindow());
-        EXPECT_EQ("The settings could not be saved to this file:\n\n" + dir + "bkfr.ini", Apply(app));
-        EXPECT_TRUE(ReadWholeFile(dir + "bkfr.ini") == ini) << dir;
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Wide(dir + "bkfr.ini.new").c_str())) << dir;
-    }
-}
-
-TEST(SettingsFile, AFolderThatTakesNoNewFileIsWrittenInPlace)
-{
-    const std::string disk = EnvDir("BRISKLET_FULL_DISK");
-    const std::string sealed = EnvDir("BRISKLET_SEALED_DISK");
-    if (sealed.empty())
-        GTEST_SKIP() << kNoMounts;
-    ClearLanguageDir();
-    const std::string kept = "; kept\r\n\r\n[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\n"
+    const std::string head = "; kept\r\n\r\n[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\n"
                              "SysTrayIcon=0\r\nUseIncrementalRelease=0\r\nLeft=100\r\nTop=80\r\n";
-    Prepare(disk, kept + "\r\n[Other]\r\nx=1\r\n");
-    ASSERT_FALSE(TakesNewFile(sealed));
-    const ULONGLONG identity = FileIndex(sealed + "bkfr.ini");
-    Bkfr app(sealed + "bkfr.exe");
-    ASSERT_TRUE(app.WaitForWindow());
-    EXPECT_EQ("Changes Saved!", Apply(app));
-    EXPECT_EQ(kept + "Language=4\r\n\r\n[Other]\r\nx=1\r\n", ReadWholeFile(sealed + "bkfr.ini"));
-    EXPECT_EQ(identity, FileIndex(sealed + "bkfr.ini"));
-}
-
-TEST(SettingsFile, ALinkStaysALinkAndItsTargetGetsTheValues)
-{
-    const std::string link = EnvDir("BRISKLET_LINK_DIR");
-    const std::string target = EnvDir("BRISKLET_LINK_TARGET_DIR") + "bkfr.ini";
-    if (link.empty())
-        GTEST_SKIP() << "BRISKLET_LINK_DIR is not set: tests/run-wine-suites makes the link";
+    const std::string tail = "\r\n[Other]\r\nx=1\r\n";
+    // Two pages of 4 KB exactly: a save that adds a line needs a third.
+    const std::string ini = head + ";" + std::string(8192 - head.size() - 3 - tail.size(), 'x') + "\r\n" + tail;
+    const std::string saved = head + "Language=4\r\n" + ini.substr(head.size());
+    // The folder of the program, the file its bkfr.ini leads to, whether
+    // the disk is full, whether the folder takes a new file.
+    const struct {
+        std::string dir, file;
+        bool full, takesNewFile;
+    } cases[] = {
+        {disk, disk + "bkfr.ini", true, true},
+        {sealed, disk + "bkfr.ini", true, false},
+        {sealed, disk + "bkfr.ini", false, false},
+        {EnvDir("BRISKLET_LINK_DIR"), EnvDir("BRISKLET_LINK_TARGET_DIR") + "bkfr.ini", false, true},
+    };
     ClearLanguageDir();
-    Prepare(link, "[Settings]\r\nMemToFree=77\r\n");
-    Bkfr app(link + "bkfr.exe");
-    ASSERT_TRUE(app.WaitForWindow());
-    EXPECT_EQ("Changes Saved!", Apply(app));
-    // The name still leads to the target, which holds what was saved.
-    EXPECT_EQ(FileIndex(target), FileIndex(link + "bkfr.ini"));
-    EXPECT_EQ(0u, ReadWholeFile(target).find("[Settings]\r\nMemToFree=77\r\nLanguage=4\r\n"));
+    for (const auto& c : cases) {
+        if (c.dir.empty())
+            continue;
+        SCOPED_TRACE(c.dir + (c.full ? " full" : ""));
+        ASSERT_TRUE(WriteWholeFile(c.file, ini));
+        const CHandle filler = c.full ? NewFile(disk + "filler") : CHandle();
+        const std::string page(4096, 'f');
+        for (DWORD n = 0; ::WriteFile(filler.Get(), page.data(), 4096, &n, nullptr) && n == 4096;) {
+        }
+        ASSERT_EQ(c.takesNewFile, NewFile(c.dir + "probe").IsValid());
+        const ULONGLONG identity = FileIndex(c.file);
+        Bkfr app(c.dir + "bkfr.exe");
+        ASSERT_TRUE(app.WaitForWindow());
+        EXPECT_EQ(c.full ? "The settings could not be saved to this file:\n\n" + c.dir + "bkfr.ini" : "Changes Saved!",
+                  Apply(app));
+        EXPECT_TRUE(ReadWholeFile(c.file) == (c.full ? ini : saved));
+        // The name still leads to the same file, and nothing is left beside it.
+        EXPECT_EQ(identity, FileIndex(c.dir + "bkfr.ini"));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Wide(c.dir + "bkfr.ini.new").c_str()));
+    }
+    if (disk.empty())
+        GTEST_SKIP() << "the disks cannot be made here (needs root and a private mount namespace)";
 }
