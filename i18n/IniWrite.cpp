@@ -44,7 +44,10 @@ public:
     }
 
 private:
-    bool BeginsWith(const char* mark) const { return m_bytes.compare(0, std::char_traits<char>::length(mark), mark) == 0; }
+    bool BeginsWith(const char* mark) const
+    {
+        return m_bytes.compare(0, std::char_traits<char>::length(mark), mark) == 0;
+    }
 
     const std::string& m_bytes;
     std::size_t m_mark = 0;

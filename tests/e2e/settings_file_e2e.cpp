@@ -24,8 +24,8 @@ std::string Apply(const Bkfr& app)
 ULONGLONG FileIndex(const std::string& path)
 {
     BY_HANDLE_FILE_INFORMATION info{};
-    ::GetFileInformationByHandle(
-        CHandle(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)).Get(), &info);
+    const CHandle file(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::GetFileInformationByHandle(file.Get(), &info);
     return static_cast<ULONGLONG>(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
 }
 

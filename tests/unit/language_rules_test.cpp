@@ -139,7 +139,8 @@ TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
     } cases[] = {
         {"a new file", "", "[S]\r\nA=1\r\nB=-2\r\n"},
         {"other case, blanks, quotes", "[ s ]\na = 9 \nb=\"8\"\n", "[ s ]\na = 1 \nb=-2\n"},
-        {"repeated key and section", "[S]\r\nA=7\r\na=6\r\n[s]\r\nB=5\r\n", "[S]\r\nA=1\r\na=6\r\nB=-2\r\n[s]\r\nB=5\r\n"},
+        {"repeated key and section", "[S]\r\nA=7\r\na=6\r\n[s]\r\nB=5\r\n",
+         "[S]\r\nA=1\r\na=6\r\nB=-2\r\n[s]\r\nB=5\r\n"},
         {"after the last key line", "[S]\nA=7\n\n; of T\n[T]\nB=5\n", "[S]\nA=1\nB=-2\n\n; of T\n[T]\nB=5\n"},
         {"after a lone header", "[S]\r\n[T]\r\n", "[S]\r\nA=1\r\nB=-2\r\n[T]\r\n"},
         {"no final line end", "[S]\r\nA=7", "[S]\r\nA=1\r\nB=-2\r\n"},
