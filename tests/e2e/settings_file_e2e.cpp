@@ -41,7 +41,6 @@ CHandle NewFile(const std::string& path)
 TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
 {
     const std::string disk = EnvDir("BRISKLET_FULL_DISK");
-    const std::string sealed = EnvDir("BRISKLET_SEALED_DISK");
     const std::string head = "; kept\r\n\r\n[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\n"
                              "SysTrayIcon=0\r\nUseIncrementalRelease=0\r\nLeft=100\r\nTop=80\r\n";
     const std::string tail = "\r\n[Other]\r\nx=1\r\n";
@@ -55,8 +54,8 @@ TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
         bool full, takesNewFile;
     } cases[] = {
         {disk, disk + "bkfr.ini", true, true},
-        {sealed, disk + "bkfr.ini", true, false},
-        {sealed, disk + "bkfr.ini", false, false},
+        {EnvDir("BRISKLET_SEALED_DISK"), disk + "bkfr.ini", true, false},
+        {EnvDir("BRISKLET_SEALED_DISK"), disk + "bkfr.ini", false, false},
         {EnvDir("BRISKLET_LINK_DIR"), EnvDir("BRISKLET_LINK_TARGET_DIR") + "bkfr.ini", false, true},
     };
     ClearLanguageDir();

@@ -2,8 +2,7 @@
 // settings or language file: no crash, and keys and values written in each
 // encoding Windows editors save (UTF-16 either way round and UTF-8, each
 // with its mark, and plain bytes) read back as written. The files are
-// encoded here by glibc, not by the reader's own conversion. The settings
-// written into any bytes read back, and all else reads as before.
+// encoded here by glibc, not by the reader's own conversion.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <map>

@@ -131,7 +131,6 @@ TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
 
 TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
 {
-    // Section S gets A=1 and B=-2.
     const struct {
         const char* name;
         std::string file;
