@@ -48,7 +48,7 @@ void RegisterTaskbarCreated()
 
 CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, const wchar_t* trayLibrary)
     : CMovableDialog(IDD_MAIN, nullptr),
-      m_readings(readings != nullptr ? *readings : SystemReadings()),
+      m_readingSource(readings != nullptr ? *readings : SystemReadings()),
       m_tray(trayLibrary),
       m_appIcon(AfxGetInstanceHandle(), IDI_APP),
       m_redIcon(AfxGetInstanceHandle(), IDI_RED),
@@ -117,7 +117,7 @@ BOOL CMainDialog::OnInitDialog()
     m_store.SetPath(SettingsFilePath(m_strProgramDir));
     m_panel.SetupMeters();
     // One reading serves the defaults, the first tip and the first figures.
-    m_reading = m_readings.Memory();
+    m_memory = m_readingSource.Memory();
     SampleReadings();
     RegisterTaskbarCreated();
     LoadSettings();
@@ -164,7 +164,7 @@ void CMainDialog::SetLayer(UINT flags, int x, int y) const
 
 void CMainDialog::LoadSettings()
 {
-    m_settings = m_store.LoadSettings(m_reading.dwTotalPhys);
+    m_settings = m_store.LoadSettings(m_memory.dwTotalPhys);
     SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
     KeepOnScreen();
     // A start in the tray at logon may come before the shell: it stays
@@ -257,8 +257,8 @@ void CMainDialog::OnTimer(UINT_PTR)
     KillTimer(kRefreshTimer);
     // Any restore from now on is the user's.
     m_bHeldMinimized = false;
-    m_reading = m_readings.Memory();
-    if (TriggerReached(m_settings.m_nTriggerLevel, m_reading.dwAvailPhys))
+    m_memory = m_readingSource.Memory();
+    if (TriggerReached(m_settings.m_nTriggerLevel, m_memory.dwAvailPhys))
         StartOptimize();
     // A run shows its busy state until the first tick after its end.
     if (!m_optimizer.IsRunning())
@@ -273,13 +273,13 @@ void CMainDialog::SampleReadings()
 {
     // No processor sample during a run: the first one after it measures the
     // whole interval.
-    m_nCpuLoad = m_optimizer.IsRunning() ? 0 : m_readings.CpuLoad();
-    m_dwTickCount = m_readings.TickCount();
+    m_nCpuLoad = m_optimizer.IsRunning() ? 0 : m_readingSource.CpuLoad();
+    m_dwTickCount = m_readingSource.TickCount();
 }
 
 MainView CMainDialog::CurrentView() const
 {
-    return ComputeMainView(m_reading, m_nCpuLoad, m_dwTickCount, m_settings.m_nTriggerLevel, m_run);
+    return ComputeMainView(m_memory, m_nCpuLoad, m_dwTickCount, m_settings.m_nTriggerLevel, LoadedTexts(), m_run);
 }
 
 void CMainDialog::ShowView()
@@ -300,7 +300,7 @@ void CMainDialog::ShowView()
 OptimizeStart CMainDialog::StartOptimize()
 {
     const OptimizeStart start =
-        m_optimizer.StartOptimize(m_settings.m_nMemToFree, m_settings.m_bUseIncrementalRelease, m_reading, m_hWnd);
+        m_optimizer.StartOptimize(m_settings.m_nMemToFree, m_settings.m_bUseIncrementalRelease, m_memory, m_hWnd);
     if (start == OptimizeStart::Started) {
         // The run keeps the text of its start: a language change may replace
         // the store's while it runs.
@@ -313,14 +313,14 @@ OptimizeStart CMainDialog::StartOptimize()
 
 void CMainDialog::OnOptimize()
 {
-    m_reading = m_readings.Memory();
+    m_memory = m_readingSource.Memory();
     if (StartOptimize() == OptimizeStart::Started)
         ShowView();
 }
 
 LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
 {
-    m_reading = m_readings.Memory();
+    m_memory = m_readingSource.Memory();
     const OptimizeStart start = StartOptimize();
     if (start == OptimizeStart::Started)
         ShowView();
@@ -419,7 +419,7 @@ void CMainDialog::OnSettings()
     if (m_tray.IsPresent())
         RestoreFromTray();
 
-    CSettingsDialog dlg(this, m_settings, m_readings.Memory().dwTotalPhys);
+    CSettingsDialog dlg(this, m_settings, m_readingSource.Memory().dwTotalPhys);
     if (dlg.DoModal() != IDOK)
         return;
 

@@ -93,7 +93,7 @@ private:
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;
 
-    const CReadings& m_readings;
+    const CReadings& m_readingSource;  // where the figures come from
     CButton m_btnOptimize;
     CStatisticsPanel m_panel;
     COptimizer m_optimizer;
@@ -112,7 +112,7 @@ private:
     std::string m_strProgramDir;  // ends in a backslash; empty when unknown
 
     // The inputs of the view besides the settings and the texts.
-    CMemoryStatus m_reading;
+    CMemoryStatus m_memory;  // the last memory reading
     int m_nCpuLoad = 0;
     DWORD m_dwTickCount = 0;
     RunView m_run;

@@ -7,8 +7,28 @@
 #include <cstdint>
 #include <string>
 
-#include "app/StatsText.h"
-#include "measure/MemoryFigures.h"
+#include "i18n/TextTable.h"
+#include "measure/MemoryUnits.h"
+
+// The window's icons: a level icon, or the busy one during a run.
+enum class WindowIcon { AutoOff, Red, Yellow, Green, Busy };
+
+// The level icon: red below 12 percent free, green from 67 percent, yellow
+// in between; the auto-off icon whenever automatic optimization is off
+// (trigger level 0).
+WindowIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent);
+
+// The tray tip: "Brisklet Free - " followed by text. (The tray cuts it to
+// what its tip field holds.)
+std::string ComposeTip(const std::string& text);
+
+// The tip right after the icon is added: the free-RAM label, the free
+// kilobytes without group separators and the unit word.
+std::string FirstTipText(const std::string& freeRamLabel, unsigned long long freeKb, const std::string& kbUnit);
+
+// The tip of every refresh: the free kilobytes with group separators, the
+// unit word and the word for "free".
+std::string RefreshedTipText(unsigned long long freeKb, const std::string& kbUnit, const std::string& freeWord);
 
 struct MeterView {
     int pos = 0;
@@ -45,12 +65,12 @@ struct MainView {
 // The view of one reading in the units shown. The processor load is the
 // sampler's (0 while a run is busy: it is not sampled then).
 MainView FormatMainView(const ShownFigures& figures, int cpuLoad, std::uint32_t tickCount, std::int32_t triggerLevel,
-                        const RunView& run);
+                        const TextStore& texts, const RunView& run);
 
 // The view of one reading.
 template <typename Bytes>
 MainView ComputeMainView(const MemoryFigures<Bytes>& memory, int cpuLoad, std::uint32_t tickCount,
-                         std::int32_t triggerLevel, const RunView& run)
+                         std::int32_t triggerLevel, const TextStore& texts, const RunView& run)
 {
-    return FormatMainView(ShowFigures(memory), cpuLoad, tickCount, triggerLevel, run);
+    return FormatMainView(ShowFigures(memory), cpuLoad, tickCount, triggerLevel, texts, run);
 }

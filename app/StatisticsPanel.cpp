@@ -25,12 +25,8 @@ void CStatisticsPanel::SetupMeters()
         {&m_meterCpu, RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 255)},
         {&m_meterPageFile, RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 255)},
     };
-    for (const MeterLook& look : looks) {
-        look.meter->m_clrStart = look.start;
-        look.meter->m_clrEnd = look.end;
-        look.meter->m_clrText = look.text;
-        look.meter->m_bShowPercent = 1;
-    }
+    for (const MeterLook& look : looks)
+        look.meter->SetLook(look.start, look.end, look.text, true);
 }
 
 void CStatisticsPanel::OnSysColorChange()

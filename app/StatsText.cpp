@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "resources/Product.h"
-
 namespace {
 
 // "%02u" for the values below 100 it is given (a 32-bit tick count ends at
@@ -58,17 +56,6 @@ std::string UptimeLine(const std::string& label, const std::string& uptime)
     return label + " " + uptime;
 }
 
-WindowIcon ChooseLevelIcon(std::int32_t triggerLevelMb, double freePercent)
-{
-    if (triggerLevelMb == 0)
-        return WindowIcon::AutoOff;
-    if (freePercent < 12.0)
-        return WindowIcon::Red;
-    if (freePercent >= 67.0)
-        return WindowIcon::Green;
-    return WindowIcon::Yellow;
-}
-
 std::string FormatThousands(long long value)
 {
     std::string digits = std::to_string(value);
@@ -94,25 +81,10 @@ std::string JoinWords(const std::string& first, const std::string& second, const
     return first + " " + second + " " + third;
 }
 
-std::string FirstTipText(const std::string& freeRamLabel, unsigned long long freeKb, const std::string& kbUnit)
-{
-    return JoinWords(freeRamLabel, std::to_string(freeKb), kbUnit);
-}
-
-std::string RefreshedTipText(unsigned long long freeKb, const std::string& kbUnit, const std::string& freeWord)
-{
-    return JoinWords(FormatThousands(static_cast<long long>(freeKb)), kbUnit, freeWord);
-}
-
 std::string MeterPercentText(int pos, int upper)
 {
     // As "%.0f%%" writes it: to the nearest whole number, a half to the
     // even one (the default rounding).
     const double value = upper != 0 ? pos * 100.0 / upper : 0.0;
     return std::to_string(static_cast<long long>(std::nearbyint(value))) + "%";
-}
-
-std::string ComposeTip(const std::string& text)
-{
-    return std::string(kProductName) + " - " + text;
 }

@@ -291,6 +291,18 @@ struct Cracker<WM_ERASEBKGND> {
         return (t.*f)(reinterpret_cast<HDC>(wParam));
     }
 };
+// void OnPrintClient(HDC hDC): the client area drawn into hDC
+template <>
+struct Cracker<WM_PRINTCLIENT> {
+    template <class T>
+    using Handler = void (T::*)(HDC);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM)
+    {
+        (t.*f)(reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
+};
 // void OnWindowPosChanging(WINDOWPOS* pos)
 template <>
 struct Cracker<WM_WINDOWPOSCHANGING> {

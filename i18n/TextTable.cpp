@@ -1,7 +1,5 @@
 #include "TextTable.h"
 
-#include <array>
-
 #include "resources/resource.h"
 
 namespace {
@@ -13,7 +11,7 @@ const char kHelpMenu[] = "free_help_menu";
 const char kTrayPopup[] = "free_tray_popup";
 const char kSettings[] = "free_settings";
 
-std::array<std::string, kMainTextCount> g_texts;
+TextStore g_texts;
 
 }  // namespace
 
@@ -78,12 +76,17 @@ const char kNoMore[] = "No More";
 
 std::string g_strSettingsMB;
 
+const TextStore& LoadedTexts()
+{
+    return g_texts;
+}
+
 const std::string& GetText(TextKey key)
 {
-    return g_texts[static_cast<std::size_t>(key)];
+    return g_texts[key];
 }
 
 void SetText(TextKey key, const std::string& text)
 {
-    g_texts[static_cast<std::size_t>(key)] = text;
+    g_texts.Set(key, text);
 }

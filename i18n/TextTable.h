@@ -3,6 +3,7 @@
 // program-wide store of the texts loaded for the main window.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -87,7 +88,19 @@ extern const char kNoMore[];
 // characters).
 constexpr std::size_t kTextBufferSize = 2048;
 
-// The store: empty until the first load.
+// The main window's texts by key; empty until set.
+class TextStore {
+public:
+    const std::string& operator[](TextKey key) const { return m_texts[static_cast<std::size_t>(key)]; }
+    void Set(TextKey key, const std::string& text) { m_texts[static_cast<std::size_t>(key)] = text; }
+
+private:
+    std::array<std::string, kMainTextCount> m_texts;
+};
+
+// The program's one store, which loading a language fills; empty until the
+// first load.
+const TextStore& LoadedTexts();
 const std::string& GetText(TextKey key);
 void SetText(TextKey key, const std::string& text);
 

@@ -1,5 +1,6 @@
-// The optimization run's arithmetic: the block size asked for, whether a
-// run starts, the sizes of an incremental run, and writing a block.
+// The optimization run's arithmetic: the block size asked for, whether the
+// tick asks for a run and whether it starts, the sizes of an incremental
+// run, and writing a block.
 #pragma once
 
 #include <cstddef>
@@ -51,6 +52,15 @@ template <typename Bytes>
 bool ShouldStartOptimize(Bytes availPhys, Bytes targetBytes)
 {
     return availPhys <= targetBytes;
+}
+
+// Whether the refresh tick asks for a run: a trigger level above 0 and
+// fewer whole free megabytes than it (equal is not less).
+template <typename Bytes>
+bool TriggerReached(std::int32_t triggerLevelMb, Bytes availPhys)
+{
+    return triggerLevelMb > 0 &&
+           static_cast<unsigned long long>(availPhys >> 20) < static_cast<unsigned long long>(triggerLevelMb);
 }
 
 // Calls step(size) for the incremental run's block sizes: start, start +

@@ -11,8 +11,19 @@ CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
 BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
     OnMessage<WM_PAINT, &CMeterCtrl::OnPaint>(),
+    OnMessage<WM_PRINTCLIENT, &CMeterCtrl::OnPrintClient>(),
     OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd>(),
 END_MESSAGE_MAP()
+
+void CMeterCtrl::SetLook(COLORREF start, COLORREF end, COLORREF text, bool showPercent)
+{
+    m_clrStart = start;
+    m_clrEnd = end;
+    m_clrText = text;
+    m_bShowPercent = showPercent ? 1 : 0;
+    if (m_hWnd != nullptr)
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
 
 int CMeterCtrl::SetPos(int nPos)
 {
@@ -45,6 +56,15 @@ BOOL CMeterCtrl::OnEraseBkgnd(HDC)
 void CMeterCtrl::OnPaint()
 {
     CPaintDC dc(this);
+    RECT rect;
+    GetClientRect(&rect);
+    PaintMeter(&dc, rect);
+}
+
+void CMeterCtrl::OnPrintClient(HDC hDC)
+{
+    CDC dc;
+    dc.m_hDC = hDC;
     RECT rect;
     GetClientRect(&rect);
     PaintMeter(&dc, rect);

@@ -25,8 +25,9 @@ bool WriteWholeFile(const std::string& path, const std::string& content);
 // Removes a folder (ending in a backslash) with everything in it.
 void RemoveTree(const std::string& dir);
 
-// Polls `condition` every few milliseconds until it holds or timeoutMs pass.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Polls `condition` every few milliseconds until it holds or timeoutMs pass:
+// long enough for a loaded machine, since only a failing wait pays it.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
 // A text of a language file in a code page (ASCII path), in UTF-8: the
 // bytes and the CodePage key as the system's profile functions read them,

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/MainView.h"
-#include "i18n/TextTable.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ protected:
             {TextKey::SwapFile, "PageFile:"},  {TextKey::Uptime, "Windows elapsed time:"},
         };
         for (const auto& t : texts)
-            SetText(t.key, t.text);
+            store.Set(t.key, t.text);
         // 1 GB with 256.5 MB free (25.05 %), 75 % load, 512 of 2048 MB of
         // page file in use.
         memory.dwMemoryLoad = 75;
@@ -48,6 +47,7 @@ protected:
                 v.addTip,            v.title};
     }
 
+    TextStore store;
     MemoryFigures<std::uint64_t> memory;
     // One day, one hour, one minute and one second.
     const std::uint32_t tickCount = ((24 + 1) * 3600 + 61) * 1000;
@@ -66,7 +66,7 @@ TEST_F(MainViewTest, OneReadingGivesEveryLineMeterIconTipAndTheTitle)
         "Windows elapsed time: 01/01:01:01 ",  "25 25%", "75 75%", "25 25%", "42 42%", kYellow, kYellow,
         "Brisklet Free - 262,656 KB Free", "Brisklet Free - Free Ram: 262656 KB", "Brisklet Free",
     };
-    EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, RunView())));
+    EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, store, RunView())));
 }
 
 TEST_F(MainViewTest, ARunShowsZerosItsIconTipAndTitleUntilItsEnd)
@@ -79,7 +79,7 @@ TEST_F(MainViewTest, ARunShowsZerosItsIconTipAndTitleUntilItsEnd)
         "Windows elapsed time: 01/01:01:01 ", "0 0%", "0 0%", "0 0%", "0 0%", kGreen, kBusy,
         "Brisklet Free - Optimizing Ram...", "Brisklet Free - Free Ram: 262656 KB", "Freeing 300 Meg",
     };
-    EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, running)));
+    EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, store, running)));
 
     // Ended, until the next tick: the title is the program's again, the
     // rest stays busy.
@@ -87,5 +87,5 @@ TEST_F(MainViewTest, ARunShowsZerosItsIconTipAndTitleUntilItsEnd)
     ended.title.clear();
     std::vector<std::string> afterEnd = expected;
     afterEnd.back() = "Brisklet Free";
-    EXPECT_EQ(afterEnd, Parts(ComputeMainView(memory, 42, tickCount, 32, ended)));
+    EXPECT_EQ(afterEnd, Parts(ComputeMainView(memory, 42, tickCount, 32, store, ended)));
 }

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/MainView.h"
 #include "app/StatsText.h"
+#include "measure/MemoryUnits.h"
+#include "optimizer/OptimizePlan.h"
 
 TEST(FormatThousands, GroupsDigitsInThrees)
 {

@@ -1,7 +1,7 @@
 // The tray tips' texts.
 #include <gtest/gtest.h>
 
-#include "app/StatsText.h"
+#include "app/MainView.h"
 
 TEST(TrayTip, FirstTipHasNoGroupSeparatorsLaterTipsHave)
 {

@@ -1,8 +1,27 @@
 #include "tests/win32/FakeReadings.h"
 
-#include "ui/Icons.h"
-
 namespace win32test {
+
+namespace {
+
+// The resource's image for a size, found in its directory and decoded by
+// the system's own calls, apart from the program's loader.
+HICON ResourceIcon(int id, int cx, int cy)
+{
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC group = ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+    auto* directory = group != nullptr ? static_cast<BYTE*>(::LockResource(::LoadResource(module, group))) : nullptr;
+    const int image =
+        directory != nullptr ? ::LookupIconIdFromDirectoryEx(directory, TRUE, cx, cy, LR_DEFAULTCOLOR) : 0;
+    HRSRC found = image != 0 ? ::FindResourceA(module, MAKEINTRESOURCEA(image), RT_ICON) : nullptr;
+    if (found == nullptr)
+        return nullptr;
+    auto* bytes = static_cast<BYTE*>(::LockResource(::LoadResource(module, found)));
+    return ::CreateIconFromResourceEx(bytes, ::SizeofResource(module, found), TRUE, 0x00030000, cx, cy,
+                                      LR_DEFAULTCOLOR);
+}
+
+}  // namespace
 
 std::vector<DWORD> IconPixels(HICON icon)
 {
@@ -38,7 +57,7 @@ bool ShowsIcon(HICON shown, int id)
     ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
-    HICON expected = LoadIconAt(::GetModuleHandleA(nullptr), id, bitmap.bmWidth, bitmap.bmHeight);
+    HICON expected = ResourceIcon(id, bitmap.bmWidth, bitmap.bmHeight);
     const bool same = !IconPixels(shown).empty() && IconPixels(shown) == IconPixels(expected);
     if (expected != nullptr)
         ::DestroyIcon(expected);

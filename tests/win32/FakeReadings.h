@@ -39,7 +39,7 @@ public:
 std::vector<DWORD> IconPixels(HICON icon);
 
 // Whether `shown` is icon resource `id` at the size of `shown`: the same
-// pixels as the resource loaded here, whatever the handle.
+// pixels as that image of the resource, whatever the handle.
 bool ShowsIcon(HICON shown, int id);
 
 }  // namespace win32test

@@ -31,35 +31,52 @@ private:
     }
 };
 
-const RECT kClient = {0, 0, kWidth, kHeight};
+// A meter on a progress bar of its own, never shown, painted into a canvas
+// as a window printed there is.
+class TestMeter {
+public:
+    explicit TestMeter(int pos, int width = kWidth)
+        : m_window(::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr))
+    {
+        // Without the edge the control gives itself, the client area is the window.
+        ::SetWindowLongW(m_window, GWL_EXSTYLE, 0);
+        Resize(width);
+        meter.SubclassWindow(m_window);
+        // The processor meter's look: green to red, blue text.
+        meter.SetLook(RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 255), true);
+        meter.SetPos(pos);
+    }
+    ~TestMeter() { ::DestroyWindow(m_window); }
+    void Resize(int width) const
+    {
+        ::SetWindowPos(m_window, nullptr, 0, 0, width, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    void PaintInto(const MemoryCanvas& canvas) const
+    {
+        meter.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.m_hDC), PRF_CLIENT);
+    }
 
-CMeterCtrl& CpuLikeMeter(CMeterCtrl& meter, int pos)
-{
-    // The processor meter's colours: green to red, blue text.
-    meter.m_clrStart = RGB(0, 255, 0);
-    meter.m_clrEnd = RGB(255, 0, 0);
-    meter.m_clrText = RGB(0, 0, 255);
-    meter.m_clrBkgnd = RGB(200, 200, 200);
-    meter.m_nPos = pos;
-    return meter;
-}
+    CMeterCtrl meter;
+
+private:
+    HWND m_window;
+};
 
 }  // namespace
 
 TEST(MeterPaint, TheUnfilledPartShowsTheButtonFaceFollowingTheSystemsColours)
 {
-    CMeterCtrl meter;
-    CpuLikeMeter(meter, 50);
+    TestMeter test(50);
     // The main window hands the change on; the meter takes the new colour.
     const int element = COLOR_BTNFACE;
     const COLORREF saved = ::GetSysColor(element);
     const COLORREF changed = RGB(10, 20, 30);
     ::SetSysColors(1, &element, &changed);
-    meter.OnSysColorChange();
+    test.meter.OnSysColorChange();
     ::SetSysColors(1, &element, &saved);
     MemoryCanvas canvas;
-    // The bar runs to the first band edge past the filled width, 106.
-    meter.DrawGradient(&canvas, kClient, 105);
+    // The bar runs to the first band edge past the filled width (105), 106.
+    test.PaintInto(canvas);
     EXPECT_NE(changed, canvas.At(105));
     EXPECT_EQ(changed, canvas.At(106));
     EXPECT_EQ(changed, canvas.At(kWidth - 1, kHeight - 1));
@@ -68,11 +85,10 @@ TEST(MeterPaint, TheUnfilledPartShowsTheButtonFaceFollowingTheSystemsColours)
 TEST(MeterPaint, OutOfRangePositionsShowButtonFaceOnly)
 {
     for (int pos : {101, -1, 1000}) {
-        CMeterCtrl meter;
-        CpuLikeMeter(meter, pos);
-        meter.m_bShowPercent = 1;
+        TestMeter test(pos);
+        test.meter.Show(pos, "42%");  // a text, not drawn
         MemoryCanvas canvas;
-        meter.PaintMeter(&canvas, kClient);
+        test.PaintInto(canvas);
         for (int x = 0; x < kWidth; x += 7) {
             for (int y = 0; y < kHeight; y += 3) {
                 ASSERT_EQ(::GetSysColor(COLOR_BTNFACE), canvas.At(x, y)) << pos << " at " << x << "," << y;
@@ -84,16 +100,15 @@ TEST(MeterPaint, OutOfRangePositionsShowButtonFaceOnly)
 TEST(MeterPaint, PercentTextIsDrawnCentredInTheTextColour)
 {
     const struct {
-        int showPercent;
+        bool showPercent;
         bool text;
-    } cases[] = {{1, true}, {0, false}};
+    } cases[] = {{true, true}, {false, false}};
     for (const auto& c : cases) {
-        CMeterCtrl meter;
-        CpuLikeMeter(meter, 100);
-        meter.m_strText = "100%";
-        meter.m_bShowPercent = c.showPercent;
+        TestMeter test(100);
+        test.meter.SetLook(RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 255), c.showPercent);
+        test.meter.Show(100, "100%");
         MemoryCanvas canvas;
-        meter.PaintMeter(&canvas, kClient);
+        test.PaintInto(canvas);
         int textPixels = 0, leftThird = 0;
         for (int x = 0; x < kWidth; ++x) {
             for (int y = 0; y < kHeight; ++y) {
@@ -110,11 +125,10 @@ TEST(MeterPaint, PercentTextIsDrawnCentredInTheTextColour)
 
 TEST(MeterPaint, OnlyTheClipBoxIsCopied)
 {
-    CMeterCtrl meter;
-    CpuLikeMeter(meter, 100);
+    const TestMeter test(100);
     MemoryCanvas canvas;
     ::IntersectClipRect(canvas.m_hDC, 50, 0, 80, kHeight);
-    meter.DrawGradient(&canvas, kClient, kWidth);
+    test.PaintInto(canvas);
     EXPECT_EQ(kMarker, canvas.At(49));
     EXPECT_NE(kMarker, canvas.At(50));
     EXPECT_NE(kMarker, canvas.At(79));
@@ -122,7 +136,7 @@ TEST(MeterPaint, OnlyTheClipBoxIsCopied)
     EXPECT_EQ(kMarker, canvas.At(0));
     // Inside the clip box the bar sits at the same place as unclipped.
     MemoryCanvas whole;
-    meter.DrawGradient(&whole, kClient, kWidth);
+    test.PaintInto(whole);
     EXPECT_EQ(whole.At(60), canvas.At(60));
 }
 
@@ -131,19 +145,18 @@ TEST(MeterPaint, TheGradientBitmapIsBuiltOncePerSizeAndFreedWithTheMeter)
     HBITMAP first = nullptr;
     HBITMAP second = nullptr;
     {
-        CMeterCtrl meter;
-        CpuLikeMeter(meter, 60);
+        TestMeter test(60);
         MemoryCanvas canvas(300);
-        meter.PaintMeter(&canvas, kClient);
-        first = meter.GradientBitmap();
+        test.PaintInto(canvas);
+        first = test.meter.GradientBitmap();
         ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), ::GetObjectType(first));
-        meter.m_nPos = 20;
-        meter.PaintMeter(&canvas, kClient);
-        EXPECT_EQ(first, meter.GradientBitmap()) << "a new position reuses the gradient";
+        test.meter.SetPos(20);
+        test.PaintInto(canvas);
+        EXPECT_EQ(first, test.meter.GradientBitmap()) << "a new position reuses the gradient";
 
-        const RECT wider = {0, 0, 300, kHeight};
-        meter.PaintMeter(&canvas, wider);
-        second = meter.GradientBitmap();
+        test.Resize(300);
+        test.PaintInto(canvas);
+        second = test.meter.GradientBitmap();
         EXPECT_NE(first, second);
         EXPECT_EQ(0u, ::GetObjectType(first)) << "the gradient of the old size is freed";
     }
@@ -165,21 +178,19 @@ TEST(MeterPaint, AResizedOrRecolouredMeterPaintsAsANewOne)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
-        CMeterCtrl meter;
-        CpuLikeMeter(meter, 100);
+        TestMeter test(100);
         MemoryCanvas before(wider);
-        meter.DrawGradient(&before, kClient, kWidth);
+        test.PaintInto(before);
 
-        meter.m_clrStart = c.start;
-        const RECT client = {0, 0, c.width, kHeight};
+        test.meter.SetLook(c.start, RGB(255, 0, 0), RGB(0, 0, 255), true);
+        test.Resize(c.width);
         MemoryCanvas after(wider);
-        meter.DrawGradient(&after, client, c.width);
+        test.PaintInto(after);
 
-        CMeterCtrl fresh;
-        CpuLikeMeter(fresh, 100);
-        fresh.m_clrStart = c.start;
+        TestMeter fresh(100, c.width);
+        fresh.meter.SetLook(c.start, RGB(255, 0, 0), RGB(0, 0, 255), true);
         MemoryCanvas expected(wider);
-        fresh.DrawGradient(&expected, client, c.width);
+        fresh.PaintInto(expected);
         for (int x = 0; x < wider; ++x)
             ASSERT_EQ(expected.At(x), after.At(x)) << "x " << x;
     }
@@ -213,12 +224,10 @@ TEST(MeterPaint, ColoursAndPercentagesEqualTheNativeComputation)
         std::uint32_t hash;
     } cases[] = {{131, 0x8de672ccu}, {262, 0x20b25a5fu}, {393, 0x785aabf2u}};
     for (const auto& c : cases) {
-        CMeterCtrl meter;
-        meter.m_clrStart = RGB(255, 255, 255);
-        meter.m_clrEnd = RGB(160, 10, 0);
+        TestMeter test(100, c.width);
+        test.meter.SetLook(RGB(255, 255, 255), RGB(160, 10, 0), RGB(255, 238, 0), false);
         MemoryCanvas canvas(c.width);
-        const RECT client = {0, 0, c.width, kHeight};
-        meter.DrawGradient(&canvas, client, c.width);
+        test.PaintInto(canvas);
         EXPECT_EQ(c.hash, RowHash(canvas, c.width)) << c.width;
     }
 }
