@@ -1,12 +1,10 @@
 #include "MainDialog.h"
 
-#include <vector>
-
+#include "app/CaptionMeasure.h"
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
-#include "app/WindowPlacement.h"
 #include "framework/Path.h"
 #include "framework/Stages.h"
 #include "framework/Text.h"
@@ -56,7 +54,7 @@ CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, const w
       m_yellowIcon(AfxGetInstanceHandle(), IDI_YELLOW),
       m_busyIcon(AfxGetInstanceHandle(), IDI_BUSY),
       m_autoOffIcon(AfxGetInstanceHandle(), IDI_AUTOOFF),
-      m_bStartMinimized(startMinimized)
+      m_presence(startMinimized)
 {
 }
 
@@ -68,10 +66,10 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
-    OnMessage<WM_PAINT, &CMainDialog::OnPaint>(),
-    OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon>(),
-    OnMessage<WM_TIMER, &CMainDialog::OnTimer>(),
-    OnMessage<WM_DESTROY, &CMainDialog::OnDestroy>(),
+    OnMessage<WM_PAINT, &CMainDialog::OnPaint, Default::None>(),
+    OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon, Default::None>(),
+    OnMessage<WM_TIMER, &CMainDialog::OnTimer, Default::After>(),
+    OnMessage<WM_DESTROY, &CMainDialog::OnDestroy, Default::Before>(),
     OnCommand<&CMainDialog::OnFileExit>(ID_FILE_EXIT),
     OnCommand<&CMainDialog::OnOptimize>(ID_FILE_OPTIMIZE),
     OnCommand<&CMainDialog::OnOptimize>(IDC_OPTIMIZE, BN_CLICKED),
@@ -82,19 +80,18 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnCommand<&CMainDialog::OnSendEmail>(ID_HELP_SENDEMAIL),
     OnCommand<&CMainDialog::OnDocumentation>(ID_HELP_DOCUMENTATION),
     OnCommand<&CMainDialog::OnReadme>(ID_HELP_README),
-    OnMessage<WM_SIZE, &CMainDialog::OnSize>(),
-    OnMessage<WM_SYSCOMMAND, &CMainDialog::OnSysCommand>(),
-    OnMessage<WM_TRAY_NOTIFY, &CMainDialog::OnTrayNotify>(),
-    OnMessage<WM_WORKER_STEP, &CMainDialog::OnWorkerStep>(),
-    OnMessage<WM_WORKER_DONE, &CMainDialog::OnWorkerDone>(),
-    OnMessage<WM_CONTEXTMENU, &CMainDialog::OnContextMenu>(),
-    OnMessage<WM_LBUTTONDOWN, &CMainDialog::OnLButtonDown>(),
-    OnMessage<WM_ENDSESSION, &CMainDialog::OnEndSession>(),
-    OnMessage<WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging>(),
-    OnMessage<WM_OPTIMIZE_REQUEST, &CMainDialog::OnOptimizeRequest>(),
-    OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen>(),
-    OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange>(),
-    OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange>(),
+    OnMessage<WM_SIZE, &CMainDialog::OnSize, Default::Before>(),
+    OnMessage<WM_SYSCOMMAND, &CMainDialog::OnSysCommand, Default::After>(),
+    OnMessage<WM_TRAY_NOTIFY, &CMainDialog::OnTrayNotify, Default::None>(),
+    OnMessage<WM_WORKER_STEP, &CMainDialog::OnWorkerStep, Default::None>(),
+    OnMessage<WM_WORKER_DONE, &CMainDialog::OnWorkerDone, Default::None>(),
+    OnMessage<WM_CONTEXTMENU, &CMainDialog::OnContextMenu, Default::None>(),
+    OnMessage<WM_ENDSESSION, &CMainDialog::OnEndSession, Default::After>(),
+    OnMessage<WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging, Default::After>(),
+    OnMessage<WM_OPTIMIZE_REQUEST, &CMainDialog::OnOptimizeRequest, Default::None>(),
+    OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen, Default::None>(),
+    OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange, Default::After>(),
+    OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange, Default::After>(),
     OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(g_wmTaskbarCreated),
 END_MESSAGE_MAP()
 
@@ -127,34 +124,18 @@ BOOL CMainDialog::OnInitDialog()
     ShowView();
     MarkStage("refresh");
     SetTimer(kRefreshTimer, kRefreshMs);
-    if (m_bStartMinimized)
-        StartMinimized();
     return TRUE;
-}
-
-void CMainDialog::StartMinimized()
-{
-    // The dialog manager shows its window, normal, the first time the
-    // message queue is empty, and activating an iconic window may restore
-    // it: restores are refused (OnQueryOpen) until the first refresh tick,
-    // long before a user could ask for one. With the tray icon the minimize
-    // hides the window (OnSize), and every show is held back until the icon
-    // brings the window back.
-    m_bHeldMinimized = true;
-    m_bHeldInTray = m_tray.IsPresent();
-    ShowWindow(SW_SHOWMINNOACTIVE);
 }
 
 BOOL CMainDialog::OnQueryOpen()
 {
-    return m_bHeldMinimized ? FALSE : static_cast<BOOL>(Default());
+    return m_presence.On(PresenceEvent::RestoreAsked).refuse ? FALSE : static_cast<BOOL>(DefaultResult());
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
 {
-    if (m_bHeldInTray)
+    if ((pos->flags & SWP_SHOWWINDOW) != 0 && m_presence.On(PresenceEvent::ShowAsked).refuse)
         pos->flags &= ~SWP_SHOWWINDOW;
-    Default();
 }
 
 void CMainDialog::SetLayer(UINT flags, int x, int y) const
@@ -167,41 +148,14 @@ void CMainDialog::LoadSettings()
     m_settings = m_store.LoadSettings(m_memory.dwTotalPhys);
     SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
     KeepOnScreen();
-    // A start in the tray at logon may come before the shell: it stays
-    // minimized on the taskbar, without a box, until the shell announces
-    // itself (OnTaskbarCreated).
-    if (m_settings.m_bSysTrayIcon && !AddTrayIcon() && !m_bStartMinimized)
-        MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
+    Carry(m_presence.On(m_settings.m_bSysTrayIcon ? PresenceEvent::StartWithIcon : PresenceEvent::Start));
 }
-
-namespace {
-
-BOOL CALLBACK AddWorkArea(HMONITOR handle, HDC, LPRECT, LPARAM areas)
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (::GetMonitorInfoW(handle, &monitor)) {
-        const RECT& work = monitor.rcWork;
-        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
-    }
-    return TRUE;
-}
-
-}  // namespace
 
 void CMainDialog::KeepOnScreen() const
 {
     // A monitor removed, a lower resolution or a hand-edited file must not
     // open the window where nobody can grab it; anywhere else it stays.
-    std::vector<ScreenRect> workAreas;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
-    RECT rect;
-    GetWindowRect(&rect);
-    const int captionHeight = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const ScreenPoint at =
-        KeepCaptionGraspable({rect.left, rect.top, rect.right, rect.bottom}, captionHeight, workAreas);
-    if (at.x != rect.left || at.y != rect.top)
-        SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepCaptionOnWorkArea(m_hWnd);
 }
 
 bool CMainDialog::SaveSettings()
@@ -255,8 +209,7 @@ void CMainDialog::OnTimer(UINT_PTR)
 {
     // Stopped for the work and started again after it, so ticks never pile up.
     KillTimer(kRefreshTimer);
-    // Any restore from now on is the user's.
-    m_bHeldMinimized = false;
+    Carry(m_presence.On(PresenceEvent::Tick));
     m_memory = m_readingSource.Memory();
     if (TriggerReached(m_settings.m_nTriggerLevel, m_memory.dwAvailPhys))
         StartOptimize();
@@ -266,7 +219,6 @@ void CMainDialog::OnTimer(UINT_PTR)
     SampleReadings();
     ShowView();
     SetTimer(kRefreshTimer, kRefreshMs);
-    Default();
 }
 
 void CMainDialog::SampleReadings()
@@ -345,41 +297,69 @@ LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
     return 1;
 }
 
-bool CMainDialog::AddTrayIcon()
+void CMainDialog::Carry(const PresenceAnswer& answer)
 {
-    return m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE), CurrentView().addTip);
+    CarryIcon(answer.icon);
+    if (answer.trayMissingBox)
+        MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
+    switch (answer.window) {
+    case WindowAction::None:
+        break;
+    case WindowAction::Hide:
+        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
+        m_tray.Resend();
+        break;
+    case WindowAction::ShowMinimized:
+        ShowWindow(SW_SHOWMINNOACTIVE);
+        break;
+    case WindowAction::RestoreAndBringForward:
+        RestoreFromTray();
+        break;
+    }
+}
+
+void CMainDialog::CarryIcon(IconAction action)
+{
+    if (action == IconAction::None)
+        return;
+    if (action == IconAction::Delete) {
+        m_tray.RemoveTrayIcon();
+        return;
+    }
+    // A new taskbar may come with a new display scale, and with it a new
+    // icon size.
+    RefitIcons();
+    const MainView view = CurrentView();
+    if (action == IconAction::Modify) {
+        if (!m_tray.ModifyTrayIcon(GetIcon(FALSE), view.tip))
+            Carry(m_presence.On(PresenceEvent::ModifyRefused));
+        return;
+    }
+    const bool added = m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE), action == IconAction::Add ? view.addTip : view.tip);
+    Carry(m_presence.On(added ? PresenceEvent::AddAccepted : PresenceEvent::AddRefused));
+}
+
+void CMainDialog::RefitIcons()
+{
+    bool refit = false;
+    for (CIconPair* pair : {&m_appIcon, &m_redIcon, &m_greenIcon, &m_yellowIcon, &m_busyIcon, &m_autoOffIcon})
+        refit = pair->Refit() || refit;
+    if (!refit)
+        return;
+    SetIcon(m_bShown ? Icons(m_shown.largeIcon).Large() : m_appIcon.Large(), TRUE);
+    SetIcon(m_bShown ? Icons(m_shown.smallIcon).Small() : m_appIcon.Small(), FALSE);
 }
 
 LRESULT CMainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    // A new shell knows no icon of ours: the icon comes back as it was, or
-    // is added now when the shell was not there for it before.
-    if (!m_settings.m_bSysTrayIcon)
-        return 0;
-    if (m_tray.IsPresent()) {
-        if (m_tray.AddAgain())
-            return 0;
-        // Refused: no icon to come back through, so the window may not stay
-        // hidden.
-        m_bHeldInTray = false;
-        if (!::IsWindowVisible(m_hWnd))
-            ShowWindow(SW_SHOWMINNOACTIVE);
-        return 0;
-    }
-    if (AddTrayIcon() && IsIconic()) {
-        // Minimized while there was no icon: into the tray, as a minimize
-        // with the icon goes.
-        m_bHeldInTray = true;
-        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
-    }
+    Carry(m_presence.On(PresenceEvent::TaskbarCreated));
     return 0;
 }
 
 void CMainDialog::RestoreFromTray()
 {
-    m_bHeldInTray = false;
-    // OpenIcon restores, the WM_SIZE of that hides again (OnSize), and the
-    // show below makes the restore visible.
+    // OpenIcon restores a minimized window; the show also brings back one
+    // that a second start left restored but hidden.
     ::OpenIcon(m_hWnd);
     SetLayer(SWP_NOMOVE | SWP_SHOWWINDOW);
     m_tray.Resend();
@@ -398,7 +378,7 @@ LRESULT CMainDialog::OnTrayNotify(WPARAM, LPARAM lParam)
     }
     switch (lParam) {
     case WM_LBUTTONDBLCLK:
-        RestoreFromTray();
+        Carry(m_presence.On(PresenceEvent::IconRestore));
         break;
     case WM_RBUTTONUP:
         ShowTrayMenu(m_hWnd);
@@ -416,8 +396,7 @@ void CMainDialog::OnContextMenu(HWND, POINT)
 
 void CMainDialog::OnSettings()
 {
-    if (m_tray.IsPresent())
-        RestoreFromTray();
+    Carry(m_presence.On(PresenceEvent::SettingsCommand));
 
     CSettingsDialog dlg(this, m_settings, m_readingSource.Memory().dwTotalPhys);
     if (dlg.DoModal() != IDOK)
@@ -425,10 +404,7 @@ void CMainDialog::OnSettings()
 
     m_settings = dlg.Values();
     SetLayer(SWP_NOMOVE);
-    if (m_settings.m_bSysTrayIcon && !m_tray.IsPresent())
-        AddTrayIcon();
-    else if (!m_settings.m_bSysTrayIcon && m_tray.IsPresent())
-        m_tray.RemoveTrayIcon();
+    Carry(m_presence.On(m_settings.m_bSysTrayIcon ? PresenceEvent::SettingOn : PresenceEvent::SettingOff));
     LoadMainTexts(m_hWnd);
     // The new texts, and a trigger level that may have turned automatic
     // optimization on or off.
@@ -464,13 +440,11 @@ void CMainDialog::OnReadme()
 void CMainDialog::OnSysColorChange()
 {
     m_panel.OnSysColorChange();
-    Default();
 }
 
 void CMainDialog::OnDisplayChange()
 {
     m_panel.OnDisplayChange();
-    Default();
 }
 
 void CMainDialog::OnCancel()
@@ -485,10 +459,8 @@ void CMainDialog::OnFileExit()
 
 void CMainDialog::OnDestroy()
 {
-    Default();
     KillTimer(kRefreshTimer);
-    if (m_tray.IsPresent())
-        m_tray.RemoveTrayIcon();
+    Carry(m_presence.On(PresenceEvent::Exit));
     SaveSettings();
 }
 
@@ -498,7 +470,6 @@ void CMainDialog::OnEndSession(BOOL bEnding)
     // window: the settings are saved here, as at every other end.
     if (bEnding)
         SaveSettings();
-    Default();
 }
 
 void CMainDialog::OnSysCommand(UINT nID, LPARAM)
@@ -508,32 +479,27 @@ void CMainDialog::OnSysCommand(UINT nID, LPARAM)
     // normal position, however it was minimized.)
     if ((nID & 0xFFF0) == SC_CLOSE)
         EndDialog(0);
-    Default();
 }
 
 void CMainDialog::OnSize(UINT nType, int, int)
 {
-    Default();
-    if (!m_tray.IsPresent())
-        return;
-    // Minimized into the tray, the window is held there until the icon brings
-    // it back: a restore from elsewhere (Wine restores the owner of a dialog
-    // that closes; a second start restores the running copy) would show it
-    // for a moment before this hides it again.
+    // Minimized by anyone (the caption button, another program): with the
+    // icon, into the tray. The window has a fixed size, so any other size
+    // type is a restore, which the presence answered when it was asked for.
     if (nType == SIZE_MINIMIZED)
-        m_bHeldInTray = true;
-    SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
-    m_tray.Resend();
+        Carry(m_presence.On(PresenceEvent::Minimized));
 }
 
 void CMainDialog::OnPaint()
 {
+    // A dialog paints nothing of its own (its background and controls paint
+    // themselves) but the icon while minimized, where a shell shows the
+    // window itself; the paint context ends the paint either way.
+    CPaintDC dc(this);
     if (!IsIconic()) {
-        Default();
         MarkStage("paint");
         return;
     }
-    CPaintDC dc(this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
     const int cyIcon = ::GetSystemMetrics(SM_CYICON);

@@ -12,6 +12,7 @@
 #include "app/Readings.h"
 #include "app/Settings.h"
 #include "app/StatisticsPanel.h"
+#include "app/WindowPresence.h"
 #include "framework/Afx.h"
 #include "optimizer/Optimizer.h"
 #include "ui/Icons.h"
@@ -80,9 +81,14 @@ private:
     void ShowView();
     // Starts a run with the current settings and the last memory reading.
     OptimizeStart StartOptimize();
-    bool AddTrayIcon();
+    // Carries out what the window's presence answers; the shell's answers
+    // to the icon's calls go back to it as they come.
+    void Carry(const PresenceAnswer& answer);
+    void CarryIcon(IconAction action);
     void RestoreFromTray();
-    void StartMinimized();
+    // The icons again at the system's sizes when these changed, the
+    // window's included.
+    void RefitIcons();
     // Moves the window, if need be, so that a part of its caption bar that
     // can be grabbed is on a monitor's work area.
     void KeepOnScreen() const;
@@ -120,7 +126,6 @@ private:
     MainView m_shown;
     bool m_bShown = false;
 
-    bool m_bStartMinimized;         // "/tray"
-    bool m_bHeldMinimized = false;  // started minimized: restores refused until the first tick
-    bool m_bHeldInTray = false;     // hidden in the tray and not yet brought back
+    // Where the window is and whether its tray icon exists.
+    WindowPresence m_presence;
 };

@@ -18,22 +18,54 @@ int Shift(int begin, int end, int low, int high, int need)
 
 }  // namespace
 
-ScreenPoint KeepCaptionGraspable(const ScreenRect& window, int captionHeight, const std::vector<ScreenRect>& workAreas)
+ScreenPoint KeepCaptionGraspable(ScreenPoint at, const CaptionGeometry& caption,
+                                 const std::vector<ScreenRect>& workAreas)
 {
-    const int graspWidth = std::max(1, std::min(2 * captionHeight, window.right - window.left));
-    const int graspHeight = std::max(1, captionHeight / 3);
-    ScreenPoint best = {window.left, window.top};
+    // No work area lies this far out; the bound keeps the sums below from
+    // overflowing for a position read from a hand-edited file.
+    const int kFar = 1 << 28;
+    const ScreenPoint from = {std::clamp(at.x, -kFar, kFar), std::clamp(at.y, -kFar, kFar)};
+    const int height = std::max(1, caption.height);
+    const int top = from.y + caption.top;
+    const int left = from.x + caption.grabLeft;
+    const int right = std::max(from.x + caption.grabRight, left + 1);
+    const int wide = std::min(2 * height, right - left);
+    const int rows = (height + 2) / 3;
+    // Rows and columns each as far as the work area has them.
+    const auto shifts = [&](const ScreenRect& area, int needRows) {
+        return ScreenPoint{Shift(left, right, area.left, area.right, std::min(wide, area.right - area.left)),
+                           Shift(top, top + height, area.top, area.bottom, std::min(needRows, area.bottom - area.top))};
+    };
+    for (const ScreenRect& area : workAreas) {
+        const ScreenPoint d = shifts(area, rows);
+        if (d.x == 0 && d.y == 0)
+            return at;
+    }
+    ScreenPoint best = at;
     long long bestDistance = -1;
     for (const ScreenRect& area : workAreas) {
-        const int dx = Shift(window.left, window.right, area.left, area.right,
-                             std::min(graspWidth, area.right - area.left));
-        const int dy = Shift(window.top, window.top + captionHeight, area.top, area.bottom,
-                             std::min(graspHeight, area.bottom - area.top));
-        const long long distance = std::llabs(dx) + std::llabs(dy);
+        const ScreenPoint d = shifts(area, height);
+        const long long distance = std::llabs(d.x) + std::llabs(d.y);
         if (bestDistance < 0 || distance < bestDistance) {
             bestDistance = distance;
-            best = {window.left + dx, window.top + dy};
+            best = {from.x + d.x, from.y + d.y};
         }
     }
     return best;
+}
+
+int CaptionEdge(const std::function<bool(int)>& isCaption, int guess, bool begins, int reach)
+{
+    const auto inside = [&](int i) { return isCaption(i) == begins; };
+    int i = guess;
+    while (!inside(i)) {
+        if (++i >= guess + reach)
+            return guess;
+    }
+    for (;; --i) {
+        if (i <= guess - reach)
+            return guess;
+        if (!inside(i - 1))
+            return i;
+    }
 }

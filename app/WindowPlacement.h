@@ -1,7 +1,8 @@
-// Where the main window may open: anywhere its caption bar can be grabbed,
-// so that it can always be seen and moved.
+// Where the main window may open: anywhere its caption can be grabbed, so
+// that it can always be seen and moved.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 struct ScreenRect {
@@ -16,10 +17,27 @@ struct ScreenPoint {
     int y;
 };
 
-// The top-left corner for `window`, whose caption bar is its top
-// captionHeight pixels: where it is, when a part of the caption bar that the
-// user can grab lies on one of the work areas (a strip two caption heights
-// wide, or the window's width when less, and a third of the caption high);
-// else moved just so far that such a part lies on the nearest one. A window
-// spread over two monitors stays where it is.
-ScreenPoint KeepCaptionGraspable(const ScreenRect& window, int captionHeight, const std::vector<ScreenRect>& workAreas);
+// A window's caption as measured on the window, in pixels from its top-left
+// corner: the caption's rows begin below the top frame, and only the stretch
+// between the system icon and the caption buttons moves the window when
+// dragged.
+struct CaptionGeometry {
+    int top;        // the top frame's height
+    int height;     // the caption's height
+    int grabLeft;   // the stretch, [grabLeft, grabRight)
+    int grabRight;
+};
+
+// The top-left corner for a window at `at`. It stays where it is when one
+// work area holds a third of the caption's height over a stretch two caption
+// heights wide (the whole stretch when narrower). Else it moves just so far
+// that the caption's whole height and such a stretch lie on the work area
+// nearest to it.
+ScreenPoint KeepCaptionGraspable(ScreenPoint at, const CaptionGeometry& caption,
+                                 const std::vector<ScreenRect>& workAreas);
+
+// Along one line of a window (a row or a column), from `guess`, the nearest
+// place where the caption begins (`begins`: its first point) or ends (the
+// first point after it), by what `isCaption` answers for each point; looked
+// for no further than `reach`, and the guess when there is none.
+int CaptionEdge(const std::function<bool(int)>& isCaption, int guess, bool begins, int reach);

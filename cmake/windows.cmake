@@ -51,6 +51,7 @@ set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
 # Everything of bkfr but its application object, so that the Win32 tests
 # can run its windows in-process.
 add_library(bkfr_app STATIC
+    app/CaptionMeasure.cpp
     app/HelpCommands.cpp
     app/ProgramDir.cpp
     app/MainDialog.cpp

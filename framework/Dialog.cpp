@@ -96,10 +96,13 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     OnCommand<&CDialog::OnCancel>(IDCANCEL),
 END_MESSAGE_MAP()
 
+BEGIN_MESSAGE_MAP(CMovableDialog, CDialog)
+    OnMessage<WM_LBUTTONDOWN, &CMovableDialog::OnLButtonDown, Default::After>(),
+END_MESSAGE_MAP()
+
 void CMovableDialog::OnLButtonDown(UINT, POINT point)
 {
     PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x & 0xFFFF, point.y & 0xFFFF));
-    Default();
 }
 
 void DDX_Control(CDataExchange* pDX, int nID, CWnd& control)

@@ -45,6 +45,11 @@ private:
 class CMovableDialog : public CDialog {
 public:
     using CDialog::CDialog;
+
+protected:
+    const CMessageMap* GetMessageMap() const override;
+
+private:
     void OnLButtonDown(UINT nFlags, POINT point);
 };
 

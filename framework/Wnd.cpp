@@ -81,7 +81,7 @@ void CWnd::Detach()
     m_hWnd = nullptr;
 }
 
-LRESULT CWnd::Default()
+LRESULT CWnd::DefaultResult()
 {
     return ::CallWindowProcW(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
@@ -109,7 +109,17 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     try {
         const CMessageEntry* entry = FindEntry(message, wParam);
-        result = entry != nullptr ? entry->thunk(*this, wParam, lParam) : Default();
+        if (entry == nullptr) {
+            result = DefaultResult();
+        } else {
+            if (entry->order == Default::Before)
+                result = DefaultResult();
+            const LRESULT answer = entry->thunk(*this, wParam, lParam);
+            if (entry->order == Default::None)
+                result = answer;
+            else if (entry->order == Default::After)
+                result = DefaultResult();
+        }
     } catch (...) {
         // No exception may unwind through the window system; the message
         // then counts as handled with nothing done.

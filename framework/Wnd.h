@@ -11,6 +11,13 @@
 
 class CWnd;
 
+// Where a row of a message map puts the window's default processing of its
+// message: nowhere (the handler's answer is the message's), before the
+// handler or after it (the default's answer is the message's). A handler
+// that needs the default's answer, or decides whether it runs, has a row
+// with none and asks for it (CWnd::DefaultResult).
+enum class Default { None, Before, After };
+
 // One row of a message map. For WM_COMMAND the row also names the
 // notification code and the control or command identifier. A message
 // registered at run time is named by where its number is kept.
@@ -19,6 +26,7 @@ struct CMessageEntry {
     UINT code;
     UINT id;
     LRESULT (*thunk)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+    Default order = Default::None;
     const UINT* registered = nullptr;
 };
 
@@ -104,8 +112,9 @@ protected:
     // itself (it then needs no subclassing to be bound to a control).
     virtual const CMessageMap* GetMessageMap() const { return nullptr; }
 
-    // Default processing of the message being handled.
-    LRESULT Default();
+    // Runs the default processing of the message being handled and gives
+    // its answer, for a handler whose row runs none.
+    [[nodiscard]] LRESULT DefaultResult();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -140,6 +149,7 @@ struct MemberOf;
 template <class R, class C, class... A>
 struct MemberOf<R (C::*)(A...)> {
     using type = C;
+    using result = R;
 };
 
 inline POINT PointFromLParam(LPARAM lParam)
@@ -338,43 +348,46 @@ LRESULT Thunk(CWnd& wnd, WPARAM wParam, LPARAM lParam)
     return Cracker<Message>::template Call<T>(static_cast<T&>(wnd), F, wParam, lParam);
 }
 
-template <UINT Message, auto F>
+template <UINT Message, auto F, Default Order>
 constexpr CMessageEntry Row(UINT code, UINT id)
 {
     using T = typename MemberOf<decltype(F)>::type;
     using Handler = typename Cracker<Message>::template Handler<T>;
     static_assert(std::is_same<decltype(F), Handler>::value, "the handler's signature is not the one of its message");
-    return {Message, code, id, &Thunk<Message, F>};
+    static_assert(Order == Default::None || std::is_void<typename MemberOf<decltype(F)>::result>::value,
+                  "the default's answer is the message's: the handler has none to give");
+    return {Message, code, id, &Thunk<Message, F>, Order};
 }
 
 }  // namespace afx_detail
 
-// Window message Message, handled by member F of the message's signature.
-template <UINT Message, auto F>
+// Window message Message, handled by member F of the message's signature,
+// with the default processing where Order puts it.
+template <UINT Message, auto F, Default Order>
 constexpr CMessageEntry OnMessage()
 {
     static_assert(Message != WM_COMMAND, "commands are mapped with OnCommand");
-    return afx_detail::Row<Message, F>(0, 0);
+    return afx_detail::Row<Message, F, Order>(0, 0);
 }
 
 // A message registered at run time (RegisterWindowMessage), whose number
 // `message` holds once registered (0 before: no message matches), handled
-// as a private message is.
+// as a private message is, without default processing.
 template <auto F>
 constexpr CMessageEntry OnRegisteredMessage(const UINT& message)
 {
-    CMessageEntry entry = afx_detail::Row<WM_USER, F>(0, 0);
+    CMessageEntry entry = afx_detail::Row<WM_USER, F, Default::None>(0, 0);
     entry.registered = &message;
     return entry;
 }
 
 // WM_COMMAND from a menu item, or a notification from control id, handled
-// by a member that takes nothing. Code 0 is both a menu command and
-// BN_CLICKED.
+// by a member that takes nothing, without default processing. Code 0 is
+// both a menu command and BN_CLICKED.
 template <auto F>
 constexpr CMessageEntry OnCommand(UINT id, UINT code = 0)
 {
-    return afx_detail::Row<WM_COMMAND, F>(code, id);
+    return afx_detail::Row<WM_COMMAND, F, Default::None>(code, id);
 }
 
 // Defines Class::GetMessageMap() from a base class's map and a list of rows.

@@ -31,21 +31,40 @@ const DWORD kGroupEntryBytes = 14;
 
 HICON CIconPair::Large() const
 {
-    return Load(m_hLarge, m_bLargeTried, SM_CXICON, SM_CYICON);
+    return Load(m_hLarge, m_bLargeTried, m_cxLarge, SM_CXICON, SM_CYICON);
 }
 
 HICON CIconPair::Small() const
 {
-    return Load(m_hSmall, m_bSmallTried, SM_CXSMICON, SM_CYSMICON);
+    return Load(m_hSmall, m_bSmallTried, m_cxSmall, SM_CXSMICON, SM_CYSMICON);
 }
 
-HICON CIconPair::Load(HICON& icon, bool& tried, int cxMetric, int cyMetric) const
+HICON CIconPair::Load(HICON& icon, bool& tried, int& cx, int cxMetric, int cyMetric) const
 {
     if (!tried) {
         tried = true;
-        icon = LoadIconAt(m_instance, m_id, ::GetSystemMetrics(cxMetric), ::GetSystemMetrics(cyMetric));
+        cx = ::GetSystemMetrics(cxMetric);
+        icon = LoadIconAt(m_instance, m_id, cx, ::GetSystemMetrics(cyMetric));
     }
     return icon;
+}
+
+bool CIconPair::Refit()
+{
+    const bool largeLetGo = Refit(m_hLarge, m_bLargeTried, m_cxLarge, SM_CXICON);
+    const bool smallLetGo = Refit(m_hSmall, m_bSmallTried, m_cxSmall, SM_CXSMICON);
+    return largeLetGo || smallLetGo;
+}
+
+bool CIconPair::Refit(HICON& icon, bool& tried, int cx, int cxMetric)
+{
+    if (!tried || cx == ::GetSystemMetrics(cxMetric))
+        return false;
+    if (icon != nullptr)
+        ::DestroyIcon(icon);
+    icon = nullptr;
+    tried = false;
+    return true;
 }
 
 CIconPair::~CIconPair()

@@ -17,9 +17,15 @@ public:
 
     HICON Large() const;
     HICON Small() const;
+    // Lets go of the images whose size the system no longer shows icons at
+    // (the display's scale changed), so that they load again at the current
+    // size; true when it let one go. Handles given out before are then
+    // destroyed.
+    bool Refit();
 
 private:
-    HICON Load(HICON& icon, bool& tried, int cxMetric, int cyMetric) const;
+    HICON Load(HICON& icon, bool& tried, int& cx, int cxMetric, int cyMetric) const;
+    static bool Refit(HICON& icon, bool& tried, int cx, int cxMetric);
 
     HINSTANCE m_instance;
     int m_id;
@@ -28,6 +34,9 @@ private:
     mutable HICON m_hSmall = nullptr;
     mutable bool m_bLargeTried = false;
     mutable bool m_bSmallTried = false;
+    // The width each was loaded at (icons are square).
+    mutable int m_cxLarge = 0;
+    mutable int m_cxSmall = 0;
 };
 
 // Icon resource `id` at cx by cy pixels, or null; the caller destroys it.

@@ -10,9 +10,9 @@
 CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
 BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
-    OnMessage<WM_PAINT, &CMeterCtrl::OnPaint>(),
-    OnMessage<WM_PRINTCLIENT, &CMeterCtrl::OnPrintClient>(),
-    OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd>(),
+    OnMessage<WM_PAINT, &CMeterCtrl::OnPaint, Default::None>(),
+    OnMessage<WM_PRINTCLIENT, &CMeterCtrl::OnPrintClient, Default::None>(),
+    OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd, Default::None>(),
 END_MESSAGE_MAP()
 
 void CMeterCtrl::SetLook(COLORREF start, COLORREF end, COLORREF text, bool showPercent)

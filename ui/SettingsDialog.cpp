@@ -28,8 +28,7 @@ void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CSettingsDialog, CMovableDialog)
-    OnMessage<WM_HSCROLL, &CSettingsDialog::OnHScroll>(),
-    OnMessage<WM_LBUTTONDOWN, &CSettingsDialog::OnLButtonDown>(),
+    OnMessage<WM_HSCROLL, &CSettingsDialog::OnHScroll, Default::After>(),
     OnCommand<&CSettingsDialog::OnSelChangeLanguage>(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
 END_MESSAGE_MAP()
 
@@ -85,7 +84,6 @@ void CSettingsDialog::LoadSettingsTexts()
 void CSettingsDialog::OnHScroll(UINT, UINT, HWND)
 {
     UpdateValueLabels();
-    Default();
 }
 
 void CSettingsDialog::OnSelChangeLanguage()

@@ -43,25 +43,28 @@ CTrayIcon::~CTrayIcon()
 
 bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip)
 {
-    m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
-    if (!m_hTrayLibrary.IsValid())
-        return false;
-    m_hShellModule = ::GetModuleHandleW(m_pszLibrary);
-    if (m_hShellModule != nullptr) {
-        m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
-        m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
-        if (!m_bWideEntry)
-            m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
+    const bool again = IsPresent();
+    if (!again) {
+        m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
+        if (!m_hTrayLibrary.IsValid())
+            return false;
+        m_hShellModule = ::GetModuleHandleW(m_pszLibrary);
+        if (m_hShellModule != nullptr) {
+            m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
+            m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
+            if (!m_bWideEntry)
+                m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
+        }
     }
     m_nid.hWnd = hWnd;
-    // A shell that refuses the icon leaves no icon to come back through:
-    // the window must then not hide on minimize.
-    if (m_hShellModule == nullptr || m_pfnShellNotifyIcon == nullptr ||
-        !Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, FieldTip(tip))) {
+    if (m_hShellModule != nullptr && m_pfnShellNotifyIcon != nullptr &&
+        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, FieldTip(tip)))
+        return true;
+    // An icon added before stays: the shell may still hold it, which a
+    // modify tells.
+    if (!again)
         Unload();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void CTrayIcon::RemoveTrayIcon()
@@ -71,26 +74,15 @@ void CTrayIcon::RemoveTrayIcon()
     Unload();
 }
 
-void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& tip)
+bool CTrayIcon::ModifyTrayIcon(HICON hIcon, const std::string& tip)
 {
-    if (!IsPresent())
-        return;
-    const std::wstring field = FieldTip(tip);
-    if (hIcon == m_nid.hIcon && field == m_nid.szTip)
-        return;
-    Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, field);
+    return IsPresent() && Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, FieldTip(tip));
 }
 
-bool CTrayIcon::AddAgain()
+void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& tip)
 {
-    if (!IsPresent())
-        return false;
-    PrepareRecord();
-    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    if (CallShell(NIM_ADD))
-        return true;
-    Unload();
-    return false;
+    if (IsPresent() && (hIcon != m_nid.hIcon || FieldTip(tip) != m_nid.szTip))
+        ModifyTrayIcon(hIcon, tip);
 }
 
 void CTrayIcon::Resend()

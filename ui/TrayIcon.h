@@ -25,28 +25,27 @@ public:
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
     // Adds the icon with the image and the tip given (cut to what the field
-    // holds). False, with nothing kept, when the shell has no notification
-    // icons or refuses this one.
+    // holds), also once more to a shell that announced itself again. False
+    // when the shell has no notification icons or refuses this one; a
+    // library loaded for this add is then let go.
     bool AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip);
     // Deletes the icon and unloads the library.
     void RemoveTrayIcon();
-    // Replaces image and tip, only while the icon is present, and only
-    // when one of them differs from what the icon shows: the shell is not
-    // called for nothing.
+    // Replaces image and tip; false when the shell refuses (it holds no such
+    // icon) or no icon was added.
+    bool ModifyTrayIcon(HICON hIcon, const std::string& tip);
+    // As ModifyTrayIcon, only while the icon is there and only when image or
+    // tip differ from what it shows: the shell is not called for nothing.
     void UpdateTrayIcon(HICON hIcon, const std::string& tip);
-
-    // Adds the icon again as it was, with its image and tip, to a shell that
-    // was made again; false, with nothing kept, when it refuses the icon.
-    bool AddAgain();
     // Tells the shell the icon again as it is. The taskbar under Wine takes
     // a window's button away or back only when the shell hears from a
     // program: after hiding into the tray or coming back, this makes that
     // show at once.
     void Resend();
 
+private:
     bool IsPresent() const { return m_hTrayLibrary.IsValid(); }
 
-private:
     typedef BOOL(WINAPI* ShellNotifyIconFn)(DWORD message, void* data);
 
     void PrepareRecord();

@@ -1,7 +1,7 @@
 /* Stand-ins for SHELL32 that the tests load in its place: a shell whose
    notification-icon service is missing, one that refuses every icon, and
-   one that takes every call and records it for the test to read. The .def
-   files export these functions under the shell's names. */
+   one that answers as a shell does and records every call for the test to
+   read. The .def files export these functions under the shell's names. */
 #include <windows.h>
 #include <shellapi.h>
 #include <string.h>
@@ -17,22 +17,38 @@ BOOL WINAPI FakeNotifyIcon(DWORD message, void* data)
 static DWORD g_lastMessage;
 static BYTE g_lastRecord[NOTIFYICONDATAW_V1_SIZE];
 static LONG g_calls;
-static BOOL g_refusing;
+
+/* The icons held, as a shell holds them: it refuses an add of one it
+   holds, and a modify or delete of one it does not. */
+static struct {
+    HWND hWnd;
+    UINT uID;
+} g_held[8];
+static int g_heldCount;
 
 BOOL WINAPI RecordNotifyIcon(DWORD message, void* data)
 {
-    if (g_refusing)
-        return FALSE;
+    const NOTIFYICONDATAW* icon = (const NOTIFYICONDATAW*)data;
+    int held = g_heldCount - 1;
+    while (held >= 0 && (g_held[held].hWnd != icon->hWnd || g_held[held].uID != icon->uID))
+        --held;
     g_lastMessage = message;
     memcpy(g_lastRecord, data, sizeof g_lastRecord);
     ++g_calls;
-    return TRUE;
+    if (message == NIM_ADD && held < 0 && g_heldCount < 8) {
+        g_held[g_heldCount].hWnd = icon->hWnd;
+        g_held[g_heldCount++].uID = icon->uID;
+        return TRUE;
+    }
+    if (message == NIM_DELETE && held >= 0)
+        g_held[held] = g_held[--g_heldCount];
+    return message != NIM_ADD && held >= 0;
 }
 
-/* Whether every call is refused, as when no notification area exists. */
-void WINAPI RefuseNotifyIcon(BOOL refusing)
+/* Forgets every icon, as a shell that was started again. */
+void WINAPI EmptyNotifyIcons(void)
 {
-    g_refusing = refusing;
+    g_heldCount = 0;
 }
 
 /* The number of calls so far; the last call's message and record. */

@@ -12,6 +12,7 @@ add_executable(unit_tests
     tests/unit/stats_text_test.cpp
     tests/unit/tray_tip_test.cpp
     tests/unit/utf8_test.cpp
+    tests/unit/window_presence_test.cpp
 )
 target_compile_options(unit_tests PRIVATE ${WARNINGS} ${SANITIZERS})
 target_link_libraries(unit_tests PRIVATE core GTest::gtest_main)

@@ -62,11 +62,18 @@ void CALLBACK CheckPending(HWND, UINT, UINT_PTR id, DWORD)
 
 }  // namespace
 
-void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs,
-               bool required)
+UINT_PTR WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs,
+                   bool required)
 {
     const UINT_PTR id = ::SetTimer(nullptr, 0, 10, &CheckPending);
     g_pending[id] = Pending{condition, action, ::GetTickCount() + timeoutMs, required};
+    return id;
+}
+
+void Forget(UINT_PTR pending)
+{
+    if (g_pending.erase(pending) != 0)
+        ::KillTimer(nullptr, pending);
 }
 
 HWND FindThreadDialog(HWND except)

@@ -24,9 +24,10 @@ void PumpMessages();
 // Runs action once from the message loop that is running then (a modal
 // dialog's, a menu's), as soon as condition holds (polled every 10 ms, at
 // most timeoutMs; a condition that never holds is a failure unless it was
-// only a guard, `required` false).
-void WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs = 5000,
-               bool required = true);
+// only a guard, `required` false). Forget(the answer) ends the wait.
+UINT_PTR WhenReady(const std::function<bool()>& condition, const std::function<void()>& action,
+                   DWORD timeoutMs = 5000, bool required = true);
+void Forget(UINT_PTR pending);
 
 // A visible dialog of this thread other than `except`, or null.
 HWND FindThreadDialog(HWND except);

@@ -127,3 +127,36 @@ TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)
     EXPECT_EQ(100, static_cast<int>(::GetPrivateProfileIntA("Settings", "Left", -1, IniPath().c_str())));
     EXPECT_EQ(80, static_cast<int>(::GetPrivateProfileIntA("Settings", "Top", -1, IniPath().c_str())));
 }
+
+TEST_F(MainWindowTest, AWindowStoredOffAnEdgeOpensWithItsWholeCaptionToGrabOnTheWorkArea)
+{
+    for (const char* stored : {"Left=-2000\r\n", "Left=1500\r\n", "Top=-500\r\n", "Top=2000\r\n"}) {
+        WriteIni(stored);
+        CMainDialog dlg;
+        RunModal(dlg, [&] {
+            RECT window, work, on;
+            POINT client = {0, 0};
+            dlg.GetWindowRect(&window);
+            ::ClientToScreen(dlg.m_hWnd, &client);
+            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            ::IntersectRect(&on, &window, &work);
+            const auto caption = [&](LONG x, LONG y) {
+                return dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
+            };
+            // Each caption row (down the window's middle) lies on the work
+            // area with a stretch two caption heights wide to drag it by.
+            const int need = 2 * ::GetSystemMetrics(SM_CYCAPTION);
+            int rows = 0, grabRows = 0;
+            for (LONG y = window.top; y < client.y; ++y) {
+                if (!caption((window.left + window.right) / 2, y))
+                    continue;
+                int run = 0;
+                for (LONG x = on.left; run < need && x < on.right && y >= on.top && y < on.bottom; ++x)
+                    run = caption(x, y) ? run + 1 : 0;
+                ++rows;
+                grabRows += run >= need;
+            }
+            EXPECT_TRUE(rows > 0 && rows == grabRows) << stored << "opens at " << window.left << "," << window.top;
+        });
+    }
+}

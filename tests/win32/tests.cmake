@@ -6,6 +6,7 @@ add_executable(win32_tests
     tests/win32/language_test.cpp
     tests/win32/layout_test.cpp
     tests/win32/main_window_test.cpp
+    tests/win32/message_map_test.cpp
     tests/win32/meter_test.cpp
     tests/win32/optimizer_test.cpp
     tests/win32/settings_dialog_test.cpp

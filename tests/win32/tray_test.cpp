@@ -54,13 +54,12 @@ public:
         return call;
     }
 
-    // Refuses every call from now on, as a system without a notification
-    // area does, or takes them again.
-    void Refuse(BOOL refusing) const
+    // Forgets every icon, as a shell that was started again.
+    void Empty() const
     {
-        const auto refuse = Export<void(WINAPI*)(BOOL)>("RefuseNotifyIcon");
-        if (refuse != nullptr)
-            refuse(refusing);
+        const auto empty = Export<void(WINAPI*)()>("EmptyNotifyIcons");
+        if (empty != nullptr)
+            empty();
     }
 
 private:
@@ -134,43 +133,38 @@ TEST_F(TrayTest, TheIconShowsTheTipAndImageOfTheWindowsView)
     });
 }
 
-TEST_F(TrayTest, ANewTaskbarGetsTheIconBackWithItsImageAndTip)
+TEST_F(TrayTest, ANewTaskbarKeepsTheIconWithItsImageAndTipAndTheWindowInTheTray)
 {
     RecordingShell shell;
     WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
     const FakeReadings readings;
     CMainDialog dlg(false, &readings, shell.Path().c_str());
     RunModal(dlg, [&] {
-        AnnounceTaskbar(dlg);
-        const Call call = shell.Last();
-        EXPECT_EQ(static_cast<DWORD>(NIM_ADD), call.message);
-        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
-        EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
-    });
-}
-
-TEST_F(TrayTest, ATrayStartBeforeTheShellWaitsOnTheTaskbarThenGoesIntoTheTray)
-{
-    RecordingShell shell;
-    shell.Refuse(TRUE);
-    WriteIni("SysTrayIcon=1\r\n");
-    CMainDialog dlg(true, nullptr, shell.Path().c_str());
-    RunModal(dlg, [&] {
-        // A box at the start would be open now, this running in its loop.
-        HWND box = FindThreadDialog(dlg.m_hWnd);
-        if (box != nullptr && ::GetDlgItem(box, 0xFFFF) != nullptr) {
-            ADD_FAILURE() << "a box at a start in the tray";
-            ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            return;
+        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        // The shell still holds the icon (the display's scale changed), or
+        // was started again and holds none.
+        const struct {
+            bool emptied;
+            LONG calls;
+            DWORD last;
+        } cases[] = {{false, 2, NIM_MODIFY}, {true, 1, NIM_ADD}};
+        for (const auto& c : cases) {
+            if (c.emptied)
+                shell.Empty();
+            const LONG before = shell.Last().calls;
+            AnnounceTaskbar(dlg);
+            PumpMessages();
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << c.emptied;
+            const Call call = shell.Last();
+            EXPECT_EQ(before + c.calls, call.calls) << c.emptied;
+            EXPECT_EQ(c.last, call.message) << c.emptied;
+            EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip)) << c.emptied;
+            EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon) << c.emptied;
+            dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
+            dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            PumpMessages();
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << "the next minimize";
         }
-        PumpMessages();
-        EXPECT_TRUE(dlg.IsIconic());
-        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-        shell.Refuse(FALSE);
-        AnnounceTaskbar(dlg);
-        PumpMessages();
-        EXPECT_EQ(static_cast<DWORD>(NIM_ADD), shell.Last().message);
-        EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
     });
 }
 
@@ -195,14 +189,20 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
     });
 }
 
-TEST_F(TrayTest, WithoutTheIconMinimizingKeepsTheTaskbarWindow)
+TEST_F(TrayTest, ASecondStartLeavesTheWindowInTheTray)
 {
-    CMainDialog dlg;
+    RecordingShell shell;
+    WriteIni("SysTrayIcon=1\r\n");
+    CMainDialog dlg(false, nullptr, shell.Path().c_str());
     RunModal(dlg, [&] {
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
-        EXPECT_TRUE(dlg.IsIconic());
-        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+        // What a second start does to the running copy's window.
+        for (int command : {SW_SHOW, SW_RESTORE}) {
+            ::ShowWindow(dlg.m_hWnd, command);
+            PumpMessages();
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << command;
+        }
     });
 }
 
@@ -287,12 +287,7 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
         WhenReady([] { HWND box = FindThreadDialog(nullptr); return box != nullptr && ::GetDlgItem(box, 0xFFFF); },
                   answer);
         CMainDialog dlg(false, nullptr, shell.c_str());
-        RunModal(dlg, [&] {
-            // No icon to come back through: the window stays on the taskbar.
-            dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-            PumpMessages();
-            EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-        });
+        RunModal(dlg, [] {});
         EXPECT_EQ(1, boxes);
         EXPECT_EQ("Error: System tray icon not available!", text);
         EXPECT_EQ("Brisklet Free", caption);
@@ -301,9 +296,6 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
 }
 
 namespace {
-
-// Set by a guard that may outlive its test: not a local of it.
-bool g_menuOpened = false;
 
 BOOL CALLBACK CountDialogs(HWND hwnd, LPARAM count)
 {
@@ -321,28 +313,29 @@ TEST_F(TrayTest, WhileADialogIsOpenTheIconOnlyBringsItForward)
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
     RunModal(dlg, [&] {
-        g_menuOpened = false;
         HWND settings = nullptr;
         HWND foreground = nullptr;
         int dialogs = 0;
-        // A menu that opens anyway is closed again, so that the test ends.
-        WhenReady([] { return FindThreadMenu() != nullptr; },
-                  [] {
-                      g_menuOpened = true;
-                      ::EndMenu();
-                  },
-                  3000, false);
+        int menus = 0;
         WhenReady([&] { return (settings = FindThreadDialog(dlg.m_hWnd)) != nullptr; },
                   [&] {
+                      // A menu that opens anyway is closed again, so that the test ends.
+                      const UINT_PTR guard = WhenReady([] { return FindThreadMenu() != nullptr; },
+                                                       [&] {
+                                                           ++menus;
+                                                           ::EndMenu();
+                                                       },
+                                                       5000, false);
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
                       PumpMessages();
+                      Forget(guard);
                       foreground = ::GetForegroundWindow();
                       ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogs, reinterpret_cast<LPARAM>(&dialogs));
                       ::SendMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
                   });
         dlg.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
-        EXPECT_FALSE(g_menuOpened);
+        EXPECT_EQ(0, menus);
         EXPECT_EQ(2, dialogs) << "the main window and one Settings dialog";
         EXPECT_EQ(settings, foreground);
     });

@@ -1,0 +1,144 @@
+#include "WindowPresence.h"
+
+PresenceAnswer WindowPresence::On(PresenceEvent event)
+{
+    PresenceAnswer answer;
+    switch (event) {
+    case PresenceEvent::Start:
+    case PresenceEvent::StartWithIcon:
+        return Start(event == PresenceEvent::StartWithIcon);
+    case PresenceEvent::Tick:
+        // Any restore from now on is the user's.
+        if (m_place == Place::Held)
+            m_place = m_icon == Icon::Present ? Place::InTray : Place::Minimized;
+        break;
+    case PresenceEvent::Minimized:
+        if (m_icon == Icon::Present) {
+            answer.window = WindowAction::Hide;
+            if (m_place != Place::Held)
+                m_place = Place::InTray;
+        } else if (m_place == Place::Shown) {
+            m_place = Place::Minimized;
+        }
+        break;
+    case PresenceEvent::IconRestore:
+        m_place = Place::Shown;
+        answer.window = WindowAction::RestoreAndBringForward;
+        break;
+    case PresenceEvent::ShowAsked:
+        // Held in the tray until the icon brings the window back: a second
+        // start, or Wine restoring the owner of a dialog that closes, would
+        // show it.
+        answer.refuse = Hidden();
+        break;
+    case PresenceEvent::RestoreAsked:
+        // At a start in the tray the dialog manager shows its window, and
+        // activating an iconic window may restore it. In the tray a restore
+        // goes on unseen (a second start): the window stays hidden there.
+        answer.refuse = m_place == Place::Held;
+        if (m_place == Place::Minimized)
+            m_place = Place::Shown;
+        break;
+    case PresenceEvent::SettingsCommand:
+        if (m_icon == Icon::Present) {
+            m_place = Place::Shown;
+            answer.window = WindowAction::RestoreAndBringForward;
+        }
+        break;
+    case PresenceEvent::SettingOn:
+        // Also while waiting: the shell may be there by now.
+        if (m_icon != Icon::Present)
+            return Add();
+        break;
+    case PresenceEvent::SettingOff:
+        if (m_icon == Icon::Present)
+            answer = Gone();
+        m_icon = Icon::Off;
+        break;
+    case PresenceEvent::AddAccepted:
+        return Added();
+    case PresenceEvent::AddRefused:
+        // An icon in place is refused an add when the shell still holds it
+        // (the scale changed, a remote session connected): it is told its
+        // image and tip instead.
+        if (m_icon == Icon::Present) {
+            answer.icon = IconAction::Modify;
+        } else {
+            m_icon = Icon::Waiting;
+            answer.trayMissingBox = m_bBoxOnRefusal;
+        }
+        m_bBoxOnRefusal = false;
+        break;
+    case PresenceEvent::ModifyRefused:
+        if (m_icon == Icon::Present) {
+            answer = Gone();
+            m_icon = Icon::Waiting;
+        }
+        break;
+    case PresenceEvent::TaskbarCreated:
+        if (m_icon == Icon::Waiting)
+            return Add();
+        if (m_icon == Icon::Present)
+            answer.icon = IconAction::AddAgain;
+        break;
+    case PresenceEvent::Exit:
+        if (m_icon == Icon::Present)
+            answer.icon = IconAction::Delete;
+        m_icon = Icon::Off;
+        break;
+    }
+    return answer;
+}
+
+PresenceAnswer WindowPresence::Start(bool iconWanted)
+{
+    m_place = m_bStartInTray ? Place::Held : Place::Shown;
+    PresenceAnswer answer = iconWanted ? Add() : PresenceAnswer();
+    // A start in the tray at logon may come before the shell: it waits on
+    // the taskbar, without a box, until the shell announces itself.
+    m_bBoxOnRefusal = iconWanted && !m_bStartInTray;
+    if (m_bStartInTray)
+        answer.window = WindowAction::ShowMinimized;
+    return answer;
+}
+
+PresenceAnswer WindowPresence::Add()
+{
+    m_icon = Icon::Waiting;
+    PresenceAnswer answer;
+    answer.icon = IconAction::Add;
+    return answer;
+}
+
+PresenceAnswer WindowPresence::Added()
+{
+    PresenceAnswer answer;
+    m_bBoxOnRefusal = false;
+    if (m_icon == Icon::Present)
+        return answer;
+    m_icon = Icon::Present;
+    // Minimized while there was no icon: into the tray, as a minimize with
+    // the icon goes.
+    if (m_place == Place::Minimized)
+        m_place = Place::InTray;
+    if (m_place == Place::InTray || m_place == Place::Held)
+        answer.window = WindowAction::Hide;
+    return answer;
+}
+
+PresenceAnswer WindowPresence::Gone()
+{
+    // No icon to come back through: the window may not stay hidden.
+    PresenceAnswer answer;
+    answer.icon = IconAction::Delete;
+    if (Hidden())
+        answer.window = WindowAction::ShowMinimized;
+    if (m_place == Place::InTray)
+        m_place = Place::Minimized;
+    return answer;
+}
+
+bool WindowPresence::Hidden() const
+{
+    return m_place == Place::InTray || (m_place == Place::Held && m_icon == Icon::Present);
+}
