@@ -2,21 +2,18 @@
 
 #include "app/SettingsDefaults.h"
 #include "framework/File.h"
-#include "framework/Text.h"
 #include "i18n/IniText.h"
+#include "i18n/IniWrite.h"
 #include "i18n/Language.h"
 
 namespace {
 
 const char kSectionName[] = "Settings";
-const wchar_t kSection[] = L"Settings";
 
 }  // namespace
 
 SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys)
 {
-    // An empty name would make the profile functions read a file in the
-    // Windows directory instead.
     // Read once, whole, and taken apart here: a file that exists but cannot
     // be read is told from a missing one.
     std::string bytes;
@@ -43,20 +40,15 @@ bool CSettingsStore::SaveSettings(const SettingsValues& values) const
 {
     if (m_strIniPath.empty())
         return false;
+    // The values go into the file as it is now, whose other lines and
+    // encoding stay.
     std::string bytes;
-    if (m_bUnreadable && ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable)
-        return false;  // still held, or no file at all (a folder in its place)
-    const std::wstring ini = Widen(m_strIniPath);
-    bool written = true;
-    // What was written, to be read back: a full disk can take a write that
-    // the system reports done.
-    std::vector<std::pair<const char*, std::string>> texts;
+    if (ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable)
+        return false;  // still held, or a folder in its place
+    IniValues texts;
     auto write = [&](const char* key, int value, int loaded, const std::string& text) {
-        if (m_bUnreadable && value == loaded)
-            return;
-        written = ::WritePrivateProfileStringW(kSection, Widen(key).c_str(), Widen(text).c_str(), ini.c_str()) &&
-                  written;
-        texts.emplace_back(key, text);
+        if (!m_bUnreadable || value != loaded)
+            texts.emplace_back(key, text);
     };
     auto number = [&](const char* key, int value, int loaded) { write(key, value, loaded, std::to_string(value)); };
     auto flag = [&](const char* key, int value, int loaded) {
@@ -71,10 +63,14 @@ bool CSettingsStore::SaveSettings(const SettingsValues& values) const
     flag("UseIncrementalRelease", values.m_bUseIncrementalRelease, m_loaded.m_bUseIncrementalRelease);
     number("Left", values.m_nLeft, m_loaded.m_nLeft);
     number("Top", values.m_nTop, m_loaded.m_nTop);
-    return written && ReadsBack(texts);
+    if (texts.empty())
+        return true;
+    const std::optional<std::string> edited = WriteIniValues(bytes, kSectionName, texts);
+    // Read back: a full disk can take a write that the system reports done.
+    return edited && SaveWholeFile(m_strIniPath, *edited) && ReadsBack(texts);
 }
 
-bool CSettingsStore::ReadsBack(const std::vector<std::pair<const char*, std::string>>& texts) const
+bool CSettingsStore::ReadsBack(const IniValues& texts) const
 {
     std::string bytes;
     if (ReadWholeFile(m_strIniPath, bytes) != FileRead::Read)

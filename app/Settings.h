@@ -5,9 +5,8 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "i18n/IniWrite.h"
 #include "ui/SettingsValues.h"
 
 class CSettingsStore {
@@ -30,7 +29,7 @@ public:
 
 private:
     // Whether the file now holds each key (of section Settings) with its text.
-    bool ReadsBack(const std::vector<std::pair<const char*, std::string>>& texts) const;
+    bool ReadsBack(const IniValues& texts) const;
 
     std::string m_strIniPath;
     bool m_bUnreadable = false;

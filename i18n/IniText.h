@@ -25,7 +25,11 @@ public:
     // The file began with a byte-order mark: its texts are in UTF-8.
     bool IsUtf8() const { return m_bUtf8; }
 
+    // Every section with its keys as read, their names in lower case.
+    using Sections = std::map<std::string, std::map<std::string, std::string>>;
+    const Sections& All() const { return m_sections; }
+
 private:
-    std::map<std::string, std::map<std::string, std::string>> m_sections;
+    Sections m_sections;
     bool m_bUtf8 = false;
 };

@@ -141,6 +141,9 @@ Section "-${PRODUCT}" SecProgram
   ; kept) and opened to the Users group (its SID: names are localized), so
   ; that a standard user's settings are saved in Program Files instead of
   ; failing. Windows XP has no icacls; the file then stays as it is.
+  ; The file only, never the folder: one that users may write to would let
+  ; anyone plant a DLL beside a program an administrator may start. The
+  ; program then writes the file in place, as it can make no file beside it.
   ${IfNot} ${FileExists} "$INSTDIR\bkfr.ini"
     FileOpen $0 "$INSTDIR\bkfr.ini" w
     FileWrite $0 "[Settings]$\r$\n"
@@ -236,6 +239,9 @@ Section "Uninstall"
   MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepSettings)" /SD IDYES IDYES keepSettings
     Delete "$INSTDIR\bkfr.ini"
   keepSettings:
+  ; What a save that never ended left beside it: never the user's settings.
+  Delete "$INSTDIR\bkfr.ini.new"
+  Delete "$INSTDIR\bkfr.ini.old"
 
   Delete "$INSTDIR\bkfr.exe"
   Delete "$INSTDIR\helper.exe"

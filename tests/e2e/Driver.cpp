@@ -12,8 +12,6 @@
 
 namespace e2e {
 
-namespace {
-
 std::string EnvDir(const char* name)
 {
     const char* value = std::getenv(name);
@@ -22,6 +20,8 @@ std::string EnvDir(const char* name)
         dir += '\\';
     return dir;
 }
+
+namespace {
 
 int g_dirCounter = 0;
 

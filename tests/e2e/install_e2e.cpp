@@ -560,7 +560,8 @@ void CheckUninstalled(bool settingsKept)
 {
     const std::string dir = InstallDir();
     const REGSAM view = InstalledView();
-    for (const char* file : {"bkfr.exe", "helper.exe", "bkfr.htm", "bkfr.png", "readme.txt", "Uninstall.exe"})
+    for (const char* file : {"bkfr.exe", "helper.exe", "bkfr.htm", "bkfr.png", "readme.txt", "Uninstall.exe",
+                             "bkfr.ini.new", "bkfr.ini.old"})
         EXPECT_FALSE(Exists(dir + file)) << file;
     EXPECT_FALSE(Exists(dir + "lang"));
     EXPECT_EQ(settingsKept, Exists(dir + "bkfr.ini"));
@@ -598,6 +599,7 @@ TEST_F(Installer, SilentInstallationRunsInTheChosenLanguageAndSilentUninstallKee
     }
     // The program saved its settings into the installed file.
     EXPECT_NE("<missing>", LanguageText(dir + "bkfr.ini", "Settings", "MemToFree"));
+    ASSERT_TRUE(WriteWholeFile(dir + "bkfr.ini.new", "unfinished") && WriteWholeFile(dir + "bkfr.ini.old", "save"));
 
     EXPECT_EQ(0u, RunProgram(Quoted(dir + "Uninstall.exe") + " /S", true));
     ASSERT_TRUE(WaitForUninstall());

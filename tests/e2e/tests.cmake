@@ -9,6 +9,7 @@ add_executable(e2e_tests
     tests/e2e/language_e2e.cpp
     tests/e2e/main_window_e2e.cpp
     tests/e2e/optimize_e2e.cpp
+    tests/e2e/settings_file_e2e.cpp
     tests/e2e/soak_e2e.cpp
     tests/e2e/start_e2e.cpp
     tests/e2e/switches_e2e.cpp

@@ -6,9 +6,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "i18n/IniText.h"
+#include "i18n/IniWrite.h"
 #include "tests/fuzz/Check.h"
 #include "tests/fuzz/Convert.h"
 
@@ -39,6 +41,26 @@ std::string Value(FuzzedDataProvider& in)
         value += utf8;
     }
     return value;
+}
+
+// The program's keys (in the reader's lower case) with numbers of the
+// input, written into the bytes: refused only where the last UTF-16 unit
+// is cut short, else read back with all else as before.
+void CheckWritesInto(const std::string& bytes, FuzzedDataProvider& in)
+{
+    IniValues ours;
+    for (const char* key : {"language", "memtofree", "triggerlevel", "stayontop", "left", "top"})
+        ours.emplace_back(key, std::to_string(in.ConsumeIntegral<int>()));
+    const std::optional<std::string> written = WriteIniValues(bytes, "Settings", ours);
+    const bool utf16 = bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+    FUZZ_CHECK(written.has_value() != (utf16 && bytes.size() % 2 == 1));
+    if (!written)
+        return;
+    const CIniText before(bytes), after(*written);
+    CIniText::Sections expected = before.All();
+    for (const auto& value : ours)
+        expected["settings"][value.first] = value.second;
+    FUZZ_CHECK(after.All() == expected && after.IsUtf8() == before.IsUtf8());
 }
 
 void CheckReadsBack(const std::map<std::string, std::string>& pairs, const std::string& file, bool utf8)
@@ -83,5 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(Convert("UTF-16LE", "UTF-8", text, le) && Convert("UTF-16BE", "UTF-8", text, be));
     CheckReadsBack(pairs, "\xFF\xFE" + le, true);
     CheckReadsBack(pairs, "\xFE\xFF" + be, true);
+    CheckWritesInto(bytes, in);
     return 0;
 }

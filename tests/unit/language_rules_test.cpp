@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "framework/Path.h"
 #include "i18n/IniText.h"
+#include "i18n/IniWrite.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 
@@ -125,6 +127,33 @@ TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
         EXPECT_EQ("\xC3\xA9\xF0\x9F\x98\x80", *value) << c.name;
         EXPECT_EQ(c.utf8, ini.IsUtf8()) << c.name;
     }
+}
+
+TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
+{
+    const struct {
+        const char* name;
+        std::string file;
+        std::optional<std::string> written;
+    } cases[] = {
+        {"a new file", "", "[S]\r\nA=1\r\nB=-2\r\n"},
+        {"other case, blanks, quotes", "[ s ]\na = 9 \nb=\"8\"\n", "[ s ]\na = 1 \nb=-2\n"},
+        {"repeated key and section", "[S]\r\nA=7\r\na=6\r\n[s]\r\nB=5\r\n",
+         "[S]\r\nA=1\r\na=6\r\nB=-2\r\n[s]\r\nB=5\r\n"},
+        {"after the last key line", "[S]\nA=7\n\n; of T\n[T]\nB=5\n", "[S]\nA=1\nB=-2\n\n; of T\n[T]\nB=5\n"},
+        {"after a lone header", "[S]\r\n[T]\r\n", "[S]\r\nA=1\r\nB=-2\r\n[T]\r\n"},
+        {"no final line end", "[S]\r\nA=7", "[S]\r\nA=1\r\nB=-2\r\n"},
+        {"no section", "A=3\n[T]\nx=1", "A=3\n[T]\nx=1\n[S]\nA=1\nB=-2\n"},
+        {"UTF-8", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\n", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\nA=1\r\nB=-2\r\n"},
+        // U+0A5B holds the bytes of "[" and of a line feed.
+        {"UTF-16 LE", Bytes("\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0"),
+         Bytes("\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n\0")},
+        {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n"),
+         Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n")},
+        {"UTF-16 of an odd length", Bytes("\xFF\xFE[\0S\0]\0\n"), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.written, WriteIniValues(c.file, "S", {{"A", "1"}, {"B", "-2"}})) << c.name;
 }
 
 namespace {

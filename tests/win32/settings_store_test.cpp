@@ -1,5 +1,4 @@
-// bkfr.ini as the main window reads and writes it, through the real profile
-// functions.
+// bkfr.ini as the main window reads and writes it, in a real file.
 #include <gtest/gtest.h>
 
 #include <sstream>
