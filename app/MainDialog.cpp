@@ -6,7 +6,6 @@
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
 #include "framework/Path.h"
-#include "framework/Stages.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
 #include "i18n/MainTexts.h"
@@ -97,7 +96,6 @@ END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
 {
-    MarkStage("dialog");
     CDialog::OnInitDialog();
 
     // The view sets the caption and the level icons at the first refresh.
@@ -120,9 +118,7 @@ BOOL CMainDialog::OnInitDialog()
     LoadSettings();
     ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
-    MarkStage("files");
     ShowView();
-    MarkStage("refresh");
     SetTimer(kRefreshTimer, kRefreshMs);
     return TRUE;
 }
@@ -496,10 +492,8 @@ void CMainDialog::OnPaint()
     // themselves) but the icon while minimized, where a shell shows the
     // window itself; the paint context ends the paint either way.
     CPaintDC dc(this);
-    if (!IsIconic()) {
-        MarkStage("paint");
+    if (!IsIconic())
         return;
-    }
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
     const int cyIcon = ::GetSystemMetrics(SM_CYICON);

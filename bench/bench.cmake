@@ -34,8 +34,7 @@ endforeach()
 
 # bkfr with its start-up stage marks: bkfr's own sources, taken from its
 # target so that the two never part, its libraries as they are, and
-# bench/bkfr_stages.cpp, which sets the program's stage hook to the mark
-# writer.
+# bench/bkfr_stages.cpp, which marks the stages from the window's messages.
 get_target_property(STAGES_SOURCES bkfr SOURCES)
 # The resources come with add_bkfr_resources.
 list(FILTER STAGES_SOURCES EXCLUDE REGEX "\\.rc$")

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-#include "framework/Stages.h"
-
 namespace {
 CWinApp* g_pApp = nullptr;
 }  // namespace
@@ -47,7 +45,6 @@ HINSTANCE AfxGetInstanceHandle()
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
-    MarkStage("loader");
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
