@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "framework/Handle.h"
 
-template <typename Fn>
-Fn LookUp(const char* name)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"user32"), name)));
-}
+namespace {
 
 // The caption's height at the window's own DPI, which differs from the
 // system's on a monitor of another scale (Windows 10 1607 and later).
@@ -16,8 +12,9 @@ int CaptionHeight(HWND hwnd)
 {
     typedef UINT(WINAPI * DpiForWindowFn)(HWND);
     typedef int(WINAPI * MetricsForDpiFn)(int, UINT);
-    static const auto dpiForWindow = LookUp<DpiForWindowFn>("GetDpiForWindow");
-    static const auto metricsForDpi = LookUp<MetricsForDpiFn>("GetSystemMetricsForDpi");
+    static const HMODULE user32 = ::GetModuleHandleW(L"user32");
+    static const auto dpiForWindow = ProcAddress<DpiForWindowFn>(user32, "GetDpiForWindow");
+    static const auto metricsForDpi = ProcAddress<MetricsForDpiFn>(user32, "GetSystemMetricsForDpi");
     const UINT dpi = dpiForWindow != nullptr ? dpiForWindow(hwnd) : 0;
     if (dpi != 0 && metricsForDpi != nullptr)
         return metricsForDpi(SM_CYCAPTION, dpi);

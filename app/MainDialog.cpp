@@ -5,6 +5,7 @@
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
+#include "framework/Handle.h"
 #include "framework/Path.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
@@ -34,8 +35,8 @@ void RegisterTaskbarCreated()
     // An elevated copy hears it from the user's shell only when it lets the
     // message through; Windows before Vista has no such filter.
     typedef BOOL(WINAPI * ChangeFilterFn)(UINT message, DWORD flag);
-    const auto changeFilter = reinterpret_cast<ChangeFilterFn>(reinterpret_cast<void (*)()>(
-        ::GetProcAddress(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter")));
+    const auto changeFilter =
+        ProcAddress<ChangeFilterFn>(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter");
     const DWORD kAllow = 1;  // MSGFLT_ADD
     if (changeFilter != nullptr && g_wmTaskbarCreated != 0)
         changeFilter(g_wmTaskbarCreated, kAllow);

@@ -92,8 +92,8 @@ bool WriteInPlace(const std::wstring& path, const std::string& bytes)
 std::wstring FinalPath(const std::wstring& path)
 {
     typedef DWORD(WINAPI * FinalPathFn)(HANDLE, LPWSTR, DWORD, DWORD);
-    const auto finalPath = reinterpret_cast<FinalPathFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
+    const auto finalPath =
+        ProcAddress<FinalPathFn>(::GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW");
     if (finalPath == nullptr)
         return std::wstring();
     // Backup semantics open folders as well.

@@ -53,3 +53,12 @@ struct LibraryCloser {
 using CHandle = CUniqueHandle<HANDLE, afx_detail::KernelCloser>;
 using CRegKey = CUniqueHandle<HKEY, afx_detail::KeyCloser>;
 using CLibrary = CUniqueHandle<HMODULE, afx_detail::LibraryCloser>;
+
+// Entry `name` of a loaded module as a function of type Fn, or null: what
+// the oldest supported Windows lacks is looked up at run time, never
+// imported.
+template <typename Fn>
+Fn ProcAddress(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}

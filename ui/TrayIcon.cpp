@@ -7,12 +7,6 @@ namespace {
 
 const UINT kTrayIconId = 1;
 
-template <typename Fn>
-Fn Entry(HMODULE module, const char* name)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
-
 // The tip in the system's code page, cut so that it fits and no
 // double-byte character is split.
 void CopyAnsiTip(const WCHAR* tip, CHAR (&field)[kMaxTipChars + 1])
@@ -50,10 +44,10 @@ bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip)
             return false;
         m_hShellModule = ::GetModuleHandleW(m_pszLibrary);
         if (m_hShellModule != nullptr) {
-            m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
+            m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
             m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
             if (!m_bWideEntry)
-                m_pfnShellNotifyIcon = Entry<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
+                m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
         }
     }
     m_nid.hWnd = hWnd;
