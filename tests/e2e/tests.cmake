@@ -13,7 +13,6 @@ add_executable(e2e_tests
     tests/e2e/soak_e2e.cpp
     tests/e2e/start_e2e.cpp
     tests/e2e/switches_e2e.cpp
-    tests/e2e/tray_settings_e2e.cpp
     tests/e2e/wide_memory_e2e.cpp
 )
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -190,7 +190,8 @@ TEST_F(SettingsDialogTest, PressingTheBackgroundStartsMovingTheWindow)
 // the values it hands back are those the window saves at its end.
 TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
 {
-    WriteIni("Language=1\r\nMemToFree=0\r\nStayOnTop=1\r\nSysTrayIcon=0\r\n");
+    // Away from the screen's edges, so that a dialog centred over it fits.
+    WriteIni("Language=1\r\nMemToFree=0\r\nStayOnTop=1\r\nSysTrayIcon=0\r\nLeft=100\r\nTop=80\r\n");
     CMainDialog main;
     RunModal(main, [&] {
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
@@ -214,12 +215,18 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
         main.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         PumpMessages();
         EXPECT_FALSE(::IsWindowVisible(main.m_hWnd));
-        main.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
 
-        // Clearing the box removes the icon at OK.
+        // Settings from the tray brings the window back first, and opens
+        // over it; clearing the box removes the icon at OK.
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
                       const HWND dlg = FindThreadDialog(main.m_hWnd);
+                      EXPECT_TRUE(::IsWindowVisible(main.m_hWnd) && !::IsIconic(main.m_hWnd));
+                      RECT owner, over;
+                      ::GetWindowRect(main.m_hWnd, &owner);
+                      ::GetWindowRect(dlg, &over);
+                      EXPECT_NEAR(owner.left + owner.right, over.left + over.right, 3);
+                      EXPECT_NEAR(owner.top + owner.bottom, over.top + over.bottom, 3);
                       Send(dlg, IDC_SYSTRAYICON, BM_SETCHECK, BST_UNCHECKED);
                       ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
                   });

@@ -168,7 +168,7 @@ TEST_F(TrayTest, ANewTaskbarKeepsTheIconWithItsImageAndTipAndTheWindowInTheTray)
     });
 }
 
-TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
+TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowUntilADoubleClickBringsItBack)
 {
     WriteIni("SysTrayIcon=1\r\n");
     CMainDialog dlg;
@@ -177,6 +177,12 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
         PumpMessages();
         EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
 
+        // What a second start does to the running copy's window.
+        for (int command : {SW_SHOW, SW_RESTORE}) {
+            ::ShowWindow(dlg.m_hWnd, command);
+            PumpMessages();
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << command;
+        }
         // Mouse moves, single clicks and a right press change nothing.
         for (LPARAM event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN})
             EXPECT_EQ(0, dlg.SendMessage(WM_TRAY_NOTIFY, 1, event));
@@ -186,23 +192,6 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowAndADoubleClickBringsItBack)
         PumpMessages();
         EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
         EXPECT_FALSE(dlg.IsIconic());
-    });
-}
-
-TEST_F(TrayTest, ASecondStartLeavesTheWindowInTheTray)
-{
-    RecordingShell shell;
-    WriteIni("SysTrayIcon=1\r\n");
-    CMainDialog dlg(false, nullptr, shell.Path().c_str());
-    RunModal(dlg, [&] {
-        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        PumpMessages();
-        // What a second start does to the running copy's window.
-        for (int command : {SW_SHOW, SW_RESTORE}) {
-            ::ShowWindow(dlg.m_hWnd, command);
-            PumpMessages();
-            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << command;
-        }
     });
 }
 
