@@ -120,26 +120,16 @@ TEST_F(TrayTest, TheIconIsToldOfItsRecordOnlyWhenImageOrTipChange)
     ::DestroyWindow(window);
 }
 
-TEST_F(TrayTest, TheIconShowsTheTipAndImageOfTheWindowsView)
+TEST_F(TrayTest, TheIconShowsTheViewAndANewTaskbarKeepsItAndTheWindowInTheTray)
 {
     RecordingShell shell;
     WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
     const FakeReadings readings;
     CMainDialog dlg(false, &readings, shell.Path().c_str());
     RunModal(dlg, [&] {
-        const Call call = shell.Last();
-        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip));
-        EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon);
-    });
-}
-
-TEST_F(TrayTest, ANewTaskbarKeepsTheIconWithItsImageAndTipAndTheWindowInTheTray)
-{
-    RecordingShell shell;
-    WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
-    const FakeReadings readings;
-    CMainDialog dlg(false, &readings, shell.Path().c_str());
-    RunModal(dlg, [&] {
+        // The icon shows the view's tip and image from the first refresh on.
+        EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(shell.Last().record.szTip));
+        EXPECT_EQ(dlg.GetIcon(FALSE), shell.Last().record.hIcon);
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         // The shell still holds the icon (the display's scale changed), or
         // was started again and holds none.
