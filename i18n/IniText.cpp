@@ -59,11 +59,12 @@ CIniText::CIniText(const std::string& file)
     std::set<std::string> seen;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
+        // CR, LF and CRLF each end a line, as Notepad shows them.
+        std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = bytes.size();
         const std::string line = Trim(bytes.substr(start, end - start));
-        start = end + 1;
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (line.empty())
             continue;
         if (line[0] == '[') {

@@ -1,9 +1,10 @@
 // A language file's bytes read as the system's profile functions read an
 // INI file: sections and keys compared without case, blanks around keys and
 // values dropped, one pair of double quotes around a value removed, the
-// first of repeated sections and keys counting. The bytes stay in the
-// file's own code page; only ASCII has a meaning to the reader, so a
-// double-byte code page reads right as long as names are ASCII.
+// first of repeated sections and keys counting. A line ends in CR, LF or
+// CRLF, as Notepad shows it. The bytes stay in the file's own code page;
+// only ASCII has a meaning to the reader, so a double-byte code page reads
+// right as long as names are ASCII.
 //
 // A file that begins with a byte-order mark is read in its encoding, as
 // the profile functions and Windows editors take it: UTF-16 in either byte

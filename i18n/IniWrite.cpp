@@ -82,12 +82,21 @@ void Trim(const Units& text, std::size_t& begin, std::size_t& end)
         --end;
 }
 
+// CR, LF and CRLF each end a line, as Notepad shows them.
+bool IsLineEnd(unsigned unit)
+{
+    return unit == '\r' || unit == '\n';
+}
+
 Line LineAt(const Units& text, std::size_t start)
 {
     std::size_t end = start;
-    while (end < text.Size() && text.At(end) != '\n')
+    while (end < text.Size() && !IsLineEnd(text.At(end)))
         ++end;
-    Line line{start, end, end < text.Size() ? end + 1 : end, end < text.Size()};
+    std::size_t next = end;
+    if (next < text.Size() && text.At(next++) == '\r' && next < text.Size() && text.At(next) == '\n')
+        ++next;
+    Line line{start, end, next, end < text.Size()};
     Trim(text, line.begin, line.end);
     return line;
 }
@@ -116,10 +125,13 @@ bool Names(const Units& text, std::size_t begin, std::size_t end, const std::str
 // The line end an added line takes: the file's first, else CRLF.
 std::string LineEnd(const Units& text)
 {
-    const std::size_t end = Find(text, '\n', 0, text.Size());
-    if (end == text.Size())
-        return "\r\n";
-    return end > 0 && text.At(end - 1) == '\r' ? "\r\n" : "\n";
+    const Line first = LineAt(text, 0);
+    std::string end;
+    for (std::size_t unit = first.end; unit < first.next; ++unit) {
+        if (IsLineEnd(text.At(unit)))
+            end += static_cast<char>(text.At(unit));
+    }
+    return end.empty() ? "\r\n" : end;
 }
 
 bool IsAscii(const std::string& text)
@@ -207,7 +219,7 @@ std::optional<Edit> MissingLines(const Units& text, const std::string& name, con
         return std::nullopt;
     if (section.present)
         return Edit{text.Offset(section.last.next), 0, section.last.hasEnd ? added : lineEnd + added};
-    const bool ended = text.Size() == 0 || text.At(text.Size() - 1) == '\n';
+    const bool ended = text.Size() == 0 || IsLineEnd(text.At(text.Size() - 1));
     return Edit{text.Offset(text.Size()), 0, (ended ? "" : lineEnd) + "[" + name + "]" + lineEnd + added};
 }
 

@@ -20,8 +20,9 @@ using IniValues = std::vector<std::pair<std::string, std::string>>;
 //   changes;
 // - a missing key is added after the section's last key line (or after its
 //   header when it has none), a missing section at the end of the file;
-// - an added line ends as the file's first line does, else with CRLF; a
-//   last line without a line end gets one before anything follows it.
+// - an added line ends as the file's first line does (CR, LF or CRLF),
+//   else with CRLF; a last line without a line end gets one before
+//   anything follows it.
 // An empty file becomes what the system's profile functions write: plain
 // bytes, "[section]" and "key=value" lines, CRLF.
 // Empty when the file cannot be edited safely: UTF-16 of an odd length

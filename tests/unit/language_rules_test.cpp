@@ -72,6 +72,7 @@ TEST(IniText, ReadsAsTheProfileFunctionsDo)
         "no equals sign\r\n"
         "[other]\n"
         "Kana=\x83\x5C\x83\x74\x83\x67\n"  // Shift-JIS: trail bytes 0x5C and 0x74
+        "[cr alone]\rA=1\rB=2\r"
         "[free_main]\r\n"
         "Later=from a repeated section\r\n");
     const struct {
@@ -85,6 +86,7 @@ TEST(IniText, ReadsAsTheProfileFunctionsDo)
         {"free_main", "ignored", nullptr},
         {"free_main", "Later", nullptr},
         {"other", "Kana", "\x83\x5C\x83\x74\x83\x67"},
+        {"cr alone", "B", "2"},
         {"missing", "Exit_Text", nullptr},
     };
     for (const auto& c : cases) {
@@ -117,6 +119,7 @@ TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
     } cases[] = {
         {"UTF-16 LE", Bytes("\xFF\xFE[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"), true},
         {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\xD8\x3D\xDE\x00\0\r\0\n"), true},
+        {"UTF-16 LE, CR alone", Bytes("\xFF\xFE[\0S\0]\0\r\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0"), true},
         {"UTF-8", "\xEF\xBB\xBF[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", true},
         {"no mark", "[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", false},
     };
@@ -150,6 +153,12 @@ TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
          Bytes("\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n\0")},
         {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n"),
          Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n")},
+        // CR alone, CRLF and LF are line ends as Notepad shows them; an
+        // added line takes the file's first.
+        {"CR alone, header not first", "x=1\r[S]\rA=7\r\n[T]\nB=5", "x=1\r[S]\rA=1\r\nB=-2\r[T]\nB=5"},
+        {"CR alone, no section", "x=1\r", "x=1\r[S]\rA=1\rB=-2\r"},
+        {"UTF-16 BE, CR alone", Bytes("\xFE\xFF\0[\0S\0]\0\r\0x\0=\x0D\x5B\0\r"),
+         Bytes("\xFE\xFF\0[\0S\0]\0\r\0x\0=\x0D\x5B\0\r\0A\0=\0" "1\0\r\0B\0=\0-\0" "2\0\r")},
         {"UTF-16 of an odd length", Bytes("\xFF\xFE[\0S\0]\0\n"), std::nullopt},
     };
     for (const auto& c : cases)
