@@ -1,8 +1,9 @@
 // What a line of an INI file is, for the reader (CIniText) and the writer
 // (WriteIniValues) alike: lines end in CR, LF or CRLF, as Notepad shows
-// them; blanks are spaces and tabs; a line whose first unit is "[" heads a
-// section, named up to the first "]"; any other line with an "=" holds a
-// key and its value; names compare without case (ASCII letters only).
+// them; blanks (spaces and tabs) around a line, a name or a value do not
+// count; a line that begins with "[" heads a section, named up to the first
+// "]"; any other line with an "=" holds a key, named before the first "=",
+// and its value; names compare without case (ASCII letters only).
 //
 // The lines are scanned in the file's own code units and never decoded:
 // after a byte-order mark UTF-16 units (either byte order) or UTF-8 bytes,
@@ -22,7 +23,8 @@ struct IniRange {
     bool Empty() const { return begin == end; }
 };
 
-// The file's text after its mark as code units.
+// The file's text after its mark as code units. It reads the file it is
+// given, which must outlive it.
 class IniUnits {
 public:
     explicit IniUnits(const std::string& file);
@@ -53,7 +55,8 @@ private:
 enum class IniLineKind { Other, Header, Key };
 
 // One line. Its name and value are without the blanks around them; the
-// value keeps its quotes.
+// value keeps its quotes, which the reader takes off and the writer
+// replaces.
 struct IniLine {
     IniLineKind kind = IniLineKind::Other;
     IniRange name;    // a header's section, or a key line's key
