@@ -1,14 +1,10 @@
-// A language file's bytes read as the system's profile functions read an
-// INI file: sections and keys compared without case, blanks around keys and
-// values dropped, one pair of double quotes around a value removed, the
-// first of repeated sections and keys counting. The bytes stay in the
-// file's own code page; only ASCII has a meaning to the reader, so a
-// double-byte code page reads right as long as names are ASCII.
-//
-// A file that begins with a byte-order mark is read in its encoding, as
-// the profile functions and Windows editors take it: UTF-16 in either byte
-// order, or UTF-8. Its texts are then UTF-8, whatever code page the file
-// names.
+// A settings or language file read as the system's profile functions read
+// an INI file, in the lines of IniGrammar.h: the first of repeated sections
+// and keys counts, and one pair of double quotes around a value is removed.
+// The texts of a file with a byte-order mark come out in UTF-8 (from UTF-16
+// in either byte order, or UTF-8 as it is), as Windows editors take it,
+// whatever code page the file names; without a mark they stay in the
+// file's own code page.
 #pragma once
 
 #include <map>

@@ -1,10 +1,9 @@
-// Values written into an INI file's own bytes, found as CIniText finds
-// them: the section and keys without case or surrounding blanks, the first
-// of repeated ones. Everything else stays byte for byte: other sections,
-// unknown keys, comments, blank lines, the line ends, the encoding and its
-// mark. The text is never decoded and encoded again: names are matched
-// unit by unit in the file's own encoding (bytes, or UTF-16 units in
-// either order), and only what is written is encoded.
+// Values written into an INI file's own bytes, at the lines IniGrammar.h
+// finds and where CIniText reads them: the first of repeated sections and
+// keys. Everything else stays byte for byte: other sections, unknown keys,
+// comments, blank lines, the line ends, the encoding and its mark. The file
+// is never decoded and encoded again: only what is written is encoded, into
+// the file's own units (bytes, or UTF-16 units in either order).
 #pragma once
 
 #include <optional>
@@ -20,8 +19,9 @@ using IniValues = std::vector<std::pair<std::string, std::string>>;
 //   changes;
 // - a missing key is added after the section's last key line (or after its
 //   header when it has none), a missing section at the end of the file;
-// - an added line ends as the file's first line does, else with CRLF; a
-//   last line without a line end gets one before anything follows it.
+// - an added line ends as the file's first line does (CR, LF or CRLF),
+//   else with CRLF; a last line without a line end gets one before
+//   anything follows it.
 // An empty file becomes what the system's profile functions write: plain
 // bytes, "[section]" and "key=value" lines, CRLF.
 // Empty when the file cannot be edited safely: UTF-16 of an odd length

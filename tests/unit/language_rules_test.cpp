@@ -2,11 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
 
 #include "framework/Path.h"
-#include "i18n/IniText.h"
-#include "i18n/IniWrite.h"
 #include "i18n/LanguageRules.h"
 #include "i18n/TextTable.h"
 
@@ -58,102 +55,6 @@ TEST(LanguageDir, TheRegistryWinsThenThePortableFolderThenTheDefault)
                                                   [&](const std::string& path) { return path == c.indexFile; });
         EXPECT_EQ(c.dir, dir) << (c.registry ? c.registry : "(none)") << " " << c.programDir;
     }
-}
-
-TEST(IniText, ReadsAsTheProfileFunctionsDo)
-{
-    const CIniText ini(
-        "ignored=before any section\r\n"
-        "[Free_Main]\r\n"
-        "  Exit_Text  =  Ende  \r\n"
-        "Quoted=\"Last\"\r\n"
-        "Empty=\r\n"
-        "Exit_Text=second\r\n"
-        "no equals sign\r\n"
-        "[other]\n"
-        "Kana=\x83\x5C\x83\x74\x83\x67\n"  // Shift-JIS: trail bytes 0x5C and 0x74
-        "[free_main]\r\n"
-        "Later=from a repeated section\r\n");
-    const struct {
-        const char* section;
-        const char* key;
-        const char* value;  // null: missing
-    } cases[] = {
-        {"free_main", "exit_text", "Ende"},
-        {"FREE_MAIN", "Quoted", "Last"},
-        {"free_main", "Empty", ""},
-        {"free_main", "ignored", nullptr},
-        {"free_main", "Later", nullptr},
-        {"other", "Kana", "\x83\x5C\x83\x74\x83\x67"},
-        {"missing", "Exit_Text", nullptr},
-    };
-    for (const auto& c : cases) {
-        const std::string* value = ini.Find(c.section, c.key);
-        EXPECT_EQ(c.value != nullptr, value != nullptr) << c.section << "/" << c.key;
-        if (c.value != nullptr && value != nullptr) {
-            EXPECT_EQ(c.value, *value) << c.section << "/" << c.key;
-        }
-    }
-}
-
-namespace {
-
-// A literal's bytes, zeros included.
-template <std::size_t N>
-std::string Bytes(const char (&text)[N])
-{
-    return std::string(text, N - 1);
-}
-
-}  // namespace
-
-TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
-{
-    // "[S]\r\nKey=\u00e9\U0001F600\r\n" as Windows editors save it.
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool utf8;
-    } cases[] = {
-        {"UTF-16 LE", Bytes("\xFF\xFE[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"), true},
-        {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\xD8\x3D\xDE\x00\0\r\0\n"), true},
-        {"UTF-8", "\xEF\xBB\xBF[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", true},
-        {"no mark", "[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", false},
-    };
-    for (const auto& c : cases) {
-        const CIniText ini(c.bytes);
-        const std::string* value = ini.Find("s", "key");
-        ASSERT_NE(nullptr, value) << c.name;
-        EXPECT_EQ("\xC3\xA9\xF0\x9F\x98\x80", *value) << c.name;
-        EXPECT_EQ(c.utf8, ini.IsUtf8()) << c.name;
-    }
-}
-
-TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
-{
-    const struct {
-        const char* name;
-        std::string file;
-        std::optional<std::string> written;
-    } cases[] = {
-        {"a new file", "", "[S]\r\nA=1\r\nB=-2\r\n"},
-        {"other case, blanks, quotes", "[ s ]\na = 9 \nb=\"8\"\n", "[ s ]\na = 1 \nb=-2\n"},
-        {"repeated key and section", "[S]\r\nA=7\r\na=6\r\n[s]\r\nB=5\r\n",
-         "[S]\r\nA=1\r\na=6\r\nB=-2\r\n[s]\r\nB=5\r\n"},
-        {"after the last key line", "[S]\nA=7\n\n; of T\n[T]\nB=5\n", "[S]\nA=1\nB=-2\n\n; of T\n[T]\nB=5\n"},
-        {"after a lone header", "[S]\r\n[T]\r\n", "[S]\r\nA=1\r\nB=-2\r\n[T]\r\n"},
-        {"no final line end", "[S]\r\nA=7", "[S]\r\nA=1\r\nB=-2\r\n"},
-        {"no section", "A=3\n[T]\nx=1", "A=3\n[T]\nx=1\n[S]\nA=1\nB=-2\n"},
-        {"UTF-8", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\n", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\nA=1\r\nB=-2\r\n"},
-        // U+0A5B holds the bytes of "[" and of a line feed.
-        {"UTF-16 LE", Bytes("\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0"),
-         Bytes("\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n\0")},
-        {"UTF-16 BE", Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n"),
-         Bytes("\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n")},
-        {"UTF-16 of an odd length", Bytes("\xFF\xFE[\0S\0]\0\n"), std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.written, WriteIniValues(c.file, "S", {{"A", "1"}, {"B", "-2"}})) << c.name;
 }
 
 namespace {

@@ -3,6 +3,8 @@ add_executable(unit_tests
     tests/unit/cpu_load_test.cpp
     tests/unit/gradient_test.cpp
     tests/unit/help_text_test.cpp
+    tests/unit/ini_text_test.cpp
+    tests/unit/ini_write_test.cpp
     tests/unit/lang_files_test.cpp
     tests/unit/main_view_test.cpp
     tests/unit/language_rules_test.cpp
