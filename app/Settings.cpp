@@ -17,7 +17,10 @@ SettingsValues CSettingsStore::LoadSettings(SIZE_T totalPhys)
     // Read once, whole, and taken apart here: a file that exists but cannot
     // be read is told from a missing one.
     std::string bytes;
-    m_bUnreadable = ReadWholeFile(m_strIniPath, bytes) == FileRead::Unreadable;
+    FileRead found = ReadWholeFile(m_strIniPath, bytes);
+    if (found == FileRead::Missing)
+        found = ReadLeftBackup(m_strIniPath, bytes);
+    m_bUnreadable = found == FileRead::Unreadable;
     const CIniText file(bytes);
     auto read = [&file](const char* key, int defaultValue) {
         return ProfileInt(file.Find(kSectionName, key), defaultValue);
@@ -67,7 +70,7 @@ bool CSettingsStore::SaveSettings(const SettingsValues& values) const
         return true;
     const std::optional<std::string> edited = WriteIniValues(bytes, kSectionName, texts);
     // Read back: a full disk can take a write that the system reports done.
-    return edited && SaveWholeFile(m_strIniPath, *edited) && ReadsBack(texts);
+    return edited && SaveWholeFile(m_strIniPath, *edited, m_pfnReplace) && ReadsBack(texts);
 }
 
 bool CSettingsStore::ReadsBack(const IniValues& texts) const

@@ -6,11 +6,16 @@
 
 #include <string>
 
+#include "framework/File.h"
 #include "i18n/IniWrite.h"
 #include "ui/SettingsValues.h"
 
 class CSettingsStore {
 public:
+    // replace: how a new file takes the old one's place (the system's
+    // ReplaceFileW unless given).
+    explicit CSettingsStore(ReplaceFileFn replace = ::ReplaceFileW) : m_pfnReplace(replace) {}
+
     // The file's full path (UTF-8); empty when the program has none (its own
     // path did not fit), and then every value is the default and nothing is
     // written.
@@ -18,7 +23,8 @@ public:
     const std::string& Path() const { return m_strIniPath; }
 
     // Reads every value, with the defaults of a machine with totalPhys
-    // bytes of memory; sets g_nLanguage.
+    // bytes of memory; sets g_nLanguage. A file that a failed save left
+    // aside is read from there and put back.
     SettingsValues LoadSettings(SIZE_T totalPhys);
     // Writes the values and g_nLanguage; true when every value was written
     // and reads back as written.
@@ -31,6 +37,7 @@ private:
     // Whether the file now holds each key (of section Settings) with its text.
     bool ReadsBack(const IniValues& texts) const;
 
+    ReplaceFileFn m_pfnReplace;
     std::string m_strIniPath;
     bool m_bUnreadable = false;
     SettingsValues m_loaded;

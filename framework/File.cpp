@@ -65,8 +65,10 @@ bool MoveTo(HANDLE file, unsigned long long offset)
 
 bool WriteInPlace(const std::wstring& path, const std::string& bytes)
 {
-    const CHandle file(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Sharing reading and writing, as the profile functions did: an editor
+    // or a sync client that holds the file so does not stop the save.
+    const CHandle file(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
     if (!file.IsValid() || !::GetFileSizeEx(file.Get(), &size))
         return false;
@@ -128,27 +130,104 @@ bool IsLink(const std::wstring& path, DWORD attributes)
     return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(), -1, expected.c_str(), -1) != CSTR_EQUAL;
 }
 
-bool Replace(const std::wstring& path, const std::wstring& replacement)
+// Whether the file has other names (hard links): a replace would give
+// this one a file of its own and leave the others with the old bytes.
+bool HasOtherNames(const std::wstring& path)
 {
-    const std::wstring backup = path + L".old";
-    ::DeleteFileW(backup.c_str());
-    if (::ReplaceFileW(path.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
+    const CHandle file(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                     nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    return file.IsValid() && ::GetFileInformationByHandle(file.Get(), &info) && info.nNumberOfLinks > 1;
+}
+
+// What a name beside the file holds: nothing; a plain file, left by a save
+// that never ended and so ours; or anything else (a link, a folder), which
+// a save must not touch. Wine reports a link to a file as a plain one and
+// deletes the target when asked to delete the link: hence IsLink.
+enum class Leftover { None, Plain, Foreign };
+
+Leftover LeftoverAt(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? Leftover::None : Leftover::Foreign;
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) || IsLink(path, attributes)
+               ? Leftover::Foreign
+               : Leftover::Plain;
+}
+
+// Creates the file with the bytes; one not written whole is deleted again.
+bool WriteNew(const std::wstring& path, const std::string& bytes)
+{
+    CHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return false;
+    const bool written = WriteAll(file.Get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.Get());
+    file.Reset();
+    if (!written)
+        ::DeleteFileW(path.c_str());
+    return written;
+}
+
+// What a replace left: the new file under the name; both files under their
+// own names; or the old file under the backup name alone.
+enum class Replaced { Done, NamesKept, OldAside };
+
+Replaced ReplaceOnce(ReplaceFileFn replace, const std::wstring& path, const std::wstring& replacement,
+                     const std::wstring& backup)
+{
+    // A merge error (attributes, ACLs) costs only what the old file had
+    // besides its bytes; without the flag it fails the replace. Always a
+    // backup name: without one, ERROR_UNABLE_TO_MOVE_REPLACEMENT leaves no
+    // file under the name.
+    if (replace(path.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                nullptr)) {
         ::DeleteFileW(backup.c_str());
-        return true;
+        return Replaced::Done;
     }
-    // On ERROR_UNABLE_TO_REMOVE_REPLACED and ERROR_UNABLE_TO_MOVE_REPLACEMENT
-    // both files keep their names. On ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the
-    // old file is left under the backup name: it goes back, so that the file
-    // is always there.
-    if (::GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
-        ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        ::MoveFileW(backup.c_str(), path.c_str());
-    return false;
+    // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 leaves the old file under the
+    // backup name, any other error both files under their own. The name is
+    // looked at, not the code: whenever the old file is aside, it goes back.
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
+                   ::MoveFileW(backup.c_str(), path.c_str())
+               ? Replaced::NamesKept
+               : Replaced::OldAside;
+}
+
+// Another program that holds either file (an editor, a sync client, a
+// virus scanner reading the new one) often lets go within moments. This
+// runs on the window's thread, at exit and at the session's end too: it
+// waits 175 ms in all at most.
+Replaced Replace(ReplaceFileFn replace, const std::wstring& path, const std::wstring& replacement,
+                 const std::wstring& backup)
+{
+    Replaced result = ReplaceOnce(replace, path, replacement, backup);
+    for (DWORD wait = 25; result == Replaced::NamesKept && wait <= 100; wait *= 2) {
+        ::Sleep(wait);
+        result = ReplaceOnce(replace, path, replacement, backup);
+    }
+    return result;
 }
 
 }  // namespace
 
-bool SaveWholeFile(const std::string& path, const std::string& bytes)
+FileRead ReadLeftBackup(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    const std::wstring file = Widen(path);
+    const std::wstring backup = file + L".old";
+    if (path.empty() || LeftoverAt(backup) != Leftover::Plain)
+        return FileRead::Missing;
+    const FileRead read = ReadWholeFile(path + ".old", bytes);
+    // Moved, not copied: the file keeps what it had besides its bytes (the
+    // installer lets users change this one file).
+    if (read == FileRead::Read)
+        ::MoveFileW(backup.c_str(), file.c_str());
+    return read;
+}
+
+bool SaveWholeFile(const std::string& path, const std::string& bytes, ReplaceFileFn replace)
 {
     if (path.empty())
         return false;
@@ -159,22 +238,28 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes)
         return false;
     // A replace would put a plain file in the link's place and leave its
     // target as it was.
-    if (exists && IsLink(file, attributes))
+    if (exists && (IsLink(file, attributes) || HasOtherNames(file)))
         return WriteInPlace(file, bytes);
     // Beside the file, never in a temporary folder: a replace moves no
     // bytes from one volume to another.
     const std::wstring fresh = file + L".new";
-    ::DeleteFileW(fresh.c_str());  // left by a save that never ended
-    CHandle handle(
-        ::CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    // A folder that takes no new file: the installed case, where users may
-    // change the file but nothing else beside the program.
-    if (!handle.IsValid())
+    const std::wstring backup = file + L".old";
+    const Leftover left = LeftoverAt(fresh);
+    if (left == Leftover::Foreign || (exists && LeftoverAt(backup) == Leftover::Foreign))
+        return exists ? WriteInPlace(file, bytes) : WriteNew(file, bytes);
+    if (left == Leftover::Plain)
+        ::DeleteFileW(fresh.c_str());
+    // A folder that takes no new file (the installed case, where users may
+    // change the file but nothing else beside the program), or a full disk.
+    if (!WriteNew(fresh, bytes))
         return exists && WriteInPlace(file, bytes);
-    const bool written = WriteAll(handle.Get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(handle.Get());
-    handle.Reset();
-    if (written && (exists ? Replace(file, fresh) : ::MoveFileW(fresh.c_str(), file.c_str())))
+    const Replaced replaced = exists                                    ? Replace(replace, file, fresh, backup)
+                              : ::MoveFileW(fresh.c_str(), file.c_str()) ? Replaced::Done
+                                                                         : Replaced::NamesKept;
+    if (replaced == Replaced::Done)
         return true;
     ::DeleteFileW(fresh.c_str());
-    return false;
+    // An old file that could not go back is found by the next start
+    // (ReadLeftBackup).
+    return replaced == Replaced::NamesKept && WriteInPlace(file, bytes);
 }

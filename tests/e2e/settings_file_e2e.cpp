@@ -1,5 +1,6 @@
 // Saving bkfr.ini where a plain replace would go wrong: a full disk, a
-// folder that takes no new file, a file that is a link.
+// folder that takes no new file, a file that is a link or has other names
+// or is held by another program, names beside it that are not ours.
 #include <gtest/gtest.h>
 
 #include "framework/Handle.h"
@@ -47,16 +48,28 @@ TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
     // Two pages of 4 KB exactly: a save that adds a line needs a third.
     const std::string ini = head + ";" + std::string(8192 - head.size() - 3 - tail.size(), 'x') + "\r\n" + tail;
     const std::string saved = head + "Language=4\r\n" + ini.substr(head.size());
+    const ProgramDir held("held", false), oldFolder("old folder", false), linked("linked", false);
+    const std::string plantedNew = ScratchDir() + "planted-new\\", plantedOld = ScratchDir() + "planted-old\\";
     // The folder of the program, the file its bkfr.ini leads to, whether
-    // the disk is full, whether the folder takes a new file.
+    // the disk is full, whether the folder takes a new file, what else is
+    // there, and a name beside that reads `otherText` at the end.
+    enum Beside { Nothing, Holder, OldFolder, HardLink };
     const struct {
         std::string dir, file;
         bool full, takesNewFile;
+        Beside beside = Nothing;
+        std::string other = {}, otherText = {};
     } cases[] = {
         {disk, disk + "bkfr.ini", true, true},
         {EnvDir("BRISKLET_SEALED_DISK"), disk + "bkfr.ini", true, false},
         {EnvDir("BRISKLET_SEALED_DISK"), disk + "bkfr.ini", false, false},
         {EnvDir("BRISKLET_LINK_DIR"), EnvDir("BRISKLET_LINK_TARGET_DIR") + "bkfr.ini", false, true},
+        {held.Path(), held.IniPath(), false, true, Holder},
+        {oldFolder.Path(), oldFolder.IniPath(), false, true, OldFolder},
+        {linked.Path(), linked.IniPath(), false, true, HardLink, linked.File("other.ini"), saved},
+        // The test runner plants these names as links to a file outside.
+        {plantedNew, plantedNew + "bkfr.ini", false, true, Nothing, plantedNew + "bkfr.ini.new", "outside"},
+        {plantedOld, plantedOld + "bkfr.ini", false, true, Nothing, plantedOld + "bkfr.ini.old", "outside"},
     };
     ClearLanguageDir();
     for (const auto& c : cases) {
@@ -69,15 +82,30 @@ TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
         for (DWORD n = 0; ::WriteFile(filler.Get(), page.data(), 4096, &n, nullptr) && n == 4096;) {
         }
         ASSERT_EQ(c.takesNewFile, NewFile(c.dir + "probe").IsValid());
+        if (c.beside == OldFolder)
+            ::CreateDirectoryW(Wide(c.dir + "bkfr.ini.old").c_str(), nullptr);
+        if (c.beside == HardLink)
+            ::CreateHardLinkW(Wide(c.other).c_str(), Wide(c.file).c_str(), nullptr);
+        // Another program reads and writes the file, sharing both, not deleting.
+        CHandle holder(c.beside != Holder ? nullptr
+                                          : ::CreateFileW(Wide(c.file).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                                          0, nullptr));
         const ULONGLONG identity = FileIndex(c.file);
         Bkfr app(c.dir + "bkfr.exe");
         ASSERT_TRUE(app.WaitForWindow());
         EXPECT_EQ(c.full ? "The settings could not be saved to this file:\n\n" + c.dir + "bkfr.ini" : "Changes Saved!",
                   Apply(app));
+        app.Command(ID_FILE_EXIT);
+        EXPECT_TRUE(app.WaitForExit());
+        holder.Reset();
         EXPECT_TRUE(ReadWholeFile(c.file) == (c.full ? ini : saved));
-        // The name still leads to the same file, and nothing is left beside it.
+        // The name still leads to the same file, and nothing of ours is
+        // left beside it.
         EXPECT_EQ(identity, FileIndex(c.dir + "bkfr.ini"));
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Wide(c.dir + "bkfr.ini.new").c_str()));
+        EXPECT_EQ(c.other == c.dir + "bkfr.ini.new",
+                  ::GetFileAttributesW(Wide(c.dir + "bkfr.ini.new").c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(c.otherText, ReadWholeFile(c.other));
     }
     if (disk.empty())
         GTEST_SKIP() << "the disks cannot be made here (needs root and a private mount namespace)";

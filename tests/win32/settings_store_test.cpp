@@ -36,6 +36,23 @@ bool IsTopmost(HWND hwnd)
     return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+// Stand-ins of ReplaceFileW, failing as Microsoft's page on it documents:
+// with a backup name, any error but 1177 leaves both files under their
+// names, and 1177 the old file under the backup name. holdBackup: a virus
+// scanner opens the backup at once, without delete sharing, so that
+// moving it back fails as it would on Windows.
+CHandle g_backupHolder;
+
+template <DWORD error, bool holdBackup = false>
+BOOL WINAPI FailingReplace(LPCWSTR replaced, LPCWSTR, LPCWSTR backup, DWORD, LPVOID, LPVOID)
+{
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && ::MoveFileExW(replaced, backup, MOVEFILE_REPLACE_EXISTING) &&
+        holdBackup)
+        g_backupHolder.Reset(::CreateFileW(backup, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::SetLastError(error);
+    return FALSE;
+}
+
 }  // namespace
 
 TEST_F(SettingsStore, AFirstStartWritesEveryValueFromScratch)
@@ -124,4 +141,35 @@ TEST_F(SettingsStore, ApplyChangesSaysSoWhenTheFileCannotBeWritten)
     RunModal(dlg, [&] { dlg.SendMessage(WM_COMMAND, ID_FILE_APPLYCHANGES, 0); });
     ::RemoveDirectoryA(IniPath().c_str());
     EXPECT_EQ("The settings could not be saved to this file:\n\n" + IniPath(), text);
+}
+
+TEST_F(SettingsStore, AFailedReplaceLeavesTheNewValuesOrTheOldOnesNeverTheDefaults)
+{
+    const struct {
+        ReplaceFileFn replace;
+        bool saved;
+    } cases[] = {
+        {FailingReplace<ERROR_SHARING_VIOLATION>, true},
+        {FailingReplace<ERROR_UNABLE_TO_MOVE_REPLACEMENT>, true},
+        {FailingReplace<ERROR_UNABLE_TO_MOVE_REPLACEMENT_2>, true},
+        {FailingReplace<ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true>, false},
+    };
+    const ScratchFolder folder("replace");
+    const std::string ini = folder.Path() + "bkfr.ini";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        folder.Write("bkfr.ini", "; mine\r\n[Settings]\r\nMemToFree=77\r\n");
+        CSettingsStore store(c.replace), next;
+        store.SetPath(ini);
+        next.SetPath(ini);
+        SettingsValues values = store.LoadSettings(1u << 30);
+        values.m_nMemToFree = 88;
+        // False is what shows the failed-save box.
+        EXPECT_EQ(c.saved, store.SaveSettings(values));
+        g_backupHolder.Reset();
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((ini + ".new").c_str()));
+        // The next start, which finds the user's own file under its name.
+        EXPECT_EQ(c.saved ? 88 : 77, next.LoadSettings(1u << 30).m_nMemToFree);
+        EXPECT_EQ(0u, ReadFile(ini).find(std::string("; mine\r\n[Settings]\r\nMemToFree=") + (c.saved ? "88" : "77")));
+    }
 }
