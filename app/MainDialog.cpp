@@ -61,7 +61,7 @@ CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, const w
 void CMainDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_OPTIMIZE, m_btnOptimize);
+    m_run.DoDataExchange(pDX);
     m_panel.DoDataExchange(pDX);
 }
 
@@ -208,11 +208,7 @@ void CMainDialog::OnTimer(UINT_PTR)
     KillTimer(kRefreshTimer);
     Carry(m_presence.On(PresenceEvent::Tick));
     m_memory = m_readingSource.Memory();
-    if (TriggerReached(m_settings.m_nTriggerLevel, m_memory.dwAvailPhys))
-        StartOptimize();
-    // A run shows its busy state until the first tick after its end.
-    if (!m_optimizer.IsRunning())
-        m_run = RunView();
+    m_run.OnTick(m_settings, m_memory, m_shown.largeIcon);
     SampleReadings();
     ShowView();
     SetTimer(kRefreshTimer, kRefreshMs);
@@ -220,15 +216,14 @@ void CMainDialog::OnTimer(UINT_PTR)
 
 void CMainDialog::SampleReadings()
 {
-    // No processor sample during a run: the first one after it measures the
-    // whole interval.
-    m_nCpuLoad = m_optimizer.IsRunning() ? 0 : m_readingSource.CpuLoad();
+    m_nCpuLoad = m_run.SkipsProcessorSample() ? 0 : m_readingSource.CpuLoad();
     m_dwTickCount = m_readingSource.TickCount();
 }
 
 MainView CMainDialog::CurrentView() const
 {
-    return ComputeMainView(m_memory, m_nCpuLoad, m_dwTickCount, m_settings.m_nTriggerLevel, LoadedTexts(), m_run);
+    return ComputeMainView(m_memory, m_nCpuLoad, m_dwTickCount, m_settings.m_nTriggerLevel, LoadedTexts(),
+                           m_run.View());
 }
 
 void CMainDialog::ShowView()
@@ -248,48 +243,33 @@ void CMainDialog::ShowView()
 
 OptimizeStart CMainDialog::StartOptimize()
 {
-    const OptimizeStart start =
-        m_optimizer.StartOptimize(m_settings.m_nMemToFree, m_settings.m_bUseIncrementalRelease, m_memory, m_hWnd);
-    if (start == OptimizeStart::Started) {
-        // The run keeps the text of its start: a language change may replace
-        // the store's while it runs.
-        const std::string& text = GetText(TextKey::OptimizingRam);
-        m_run = RunView{true, text, text, m_bShown ? m_shown.largeIcon : WindowIcon::AutoOff};
-        m_btnOptimize.EnableWindow(FALSE);
-    }
+    m_memory = m_readingSource.Memory();
+    const OptimizeStart start = m_run.StartOptimize(m_settings, m_memory, m_shown.largeIcon);
+    if (start == OptimizeStart::Started)
+        ShowView();
     return start;
 }
 
 void CMainDialog::OnOptimize()
 {
-    m_memory = m_readingSource.Memory();
-    if (StartOptimize() == OptimizeStart::Started)
-        ShowView();
+    StartOptimize();
 }
 
 LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
 {
-    m_memory = m_readingSource.Memory();
-    const OptimizeStart start = StartOptimize();
-    if (start == OptimizeStart::Started)
-        ShowView();
-    return ExitCodeOf(start);
+    return ExitCodeOf(StartOptimize());
 }
 
 LRESULT CMainDialog::OnWorkerStep(WPARAM wParam, LPARAM)
 {
-    if (m_optimizer.IsRunning()) {
-        m_run.title = StepTitle(wParam);
+    if (m_run.OnWorkerStep(wParam))
         ShowView();
-    }
     return 0;
 }
 
 LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
 {
-    m_optimizer.OnWorkerDone();
-    m_run.title.clear();
-    m_btnOptimize.EnableWindow(TRUE);
+    m_run.OnWorkerDone();
     ShowView();
     return 1;
 }

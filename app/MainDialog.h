@@ -10,6 +10,7 @@
 
 #include "app/MainView.h"
 #include "app/Readings.h"
+#include "app/Run.h"
 #include "app/Settings.h"
 #include "app/StatisticsPanel.h"
 #include "app/WindowPresence.h"
@@ -79,7 +80,8 @@ private:
     MainView CurrentView() const;
     // Shows the current view: each part only where it changed.
     void ShowView();
-    // Starts a run with the current settings and the last memory reading.
+    // Optimize, from the window or a second copy: a run with the current
+    // settings and a fresh memory reading, shown at once when it starts.
     OptimizeStart StartOptimize();
     // Carries out what the window's presence answers; the shell's answers
     // to the icon's calls go back to it as they come.
@@ -100,9 +102,7 @@ private:
     static const UINT kRefreshMs = 500;
 
     const CReadings& m_readingSource;  // where the figures come from
-    CButton m_btnOptimize;
     CStatisticsPanel m_panel;
-    COptimizer m_optimizer;
     CTrayIcon m_tray;
     CSettingsStore m_store;
     SettingsValues m_settings;
@@ -121,7 +121,7 @@ private:
     CMemoryStatus m_memory;  // the last memory reading
     int m_nCpuLoad = 0;
     DWORD m_dwTickCount = 0;
-    RunView m_run;
+    CRun m_run;  // the optimization run and its part of the view
     // What the window shows; nothing before the first view.
     MainView m_shown;
     bool m_bShown = false;

@@ -56,6 +56,7 @@ add_library(bkfr_app STATIC
     app/ProgramDir.cpp
     app/MainDialog.cpp
     app/Readings.cpp
+    app/Run.cpp
     app/Settings.cpp
     app/StatisticsPanel.cpp
     i18n/Language.cpp

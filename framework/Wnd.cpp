@@ -52,19 +52,6 @@ int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT t
     return ::MessageBoxW(m_hWnd, Widen(text).c_str(), Widen(caption).c_str(), type);
 }
 
-void CWnd::SetWindowTextIfChanged(HWND hWnd, const std::string& text)
-{
-    const std::wstring wide = Widen(text);
-    const int length = static_cast<int>(wide.size());
-    if (::GetWindowTextLengthW(hWnd) == length) {
-        std::wstring shown(wide.size() + 1, L'\0');
-        ::GetWindowTextW(hWnd, &shown[0], length + 1);
-        if (shown.compare(0, wide.size(), wide) == 0)
-            return;
-    }
-    ::SetWindowTextW(hWnd, wide.c_str());
-}
-
 void CWnd::BindDlgItem(UINT nID, const CWnd* pParent)
 {
     HWND hWnd = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
@@ -83,7 +70,12 @@ void CWnd::Detach()
 
 LRESULT CWnd::DefaultResult()
 {
-    return ::CallWindowProcW(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    if (!m_current.defaultRan) {
+        m_current.defaultAnswer =
+            ::CallWindowProcW(m_pfnSuper, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+        m_current.defaultRan = true;
+    }
+    return m_current.defaultAnswer;
 }
 
 const CMessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
@@ -105,7 +97,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // Handlers may send messages to their own window, so the message being
     // handled is kept per call and restored afterwards.
     const CurrentMessage saved = m_current;
-    m_current = {message, wParam, lParam};
+    m_current = {message, wParam, lParam, false, 0};
     LRESULT result = 0;
     try {
         const CMessageEntry* entry = FindEntry(message, wParam);

@@ -65,14 +65,6 @@ public:
     void SetWindowText(const std::string& text) const;
     std::string GetWindowText() const;
     void SetDlgItemText(int nID, const std::string& text) const;
-    // Sets a text only when it differs from the one shown, so that a label
-    // refreshed with the same words is not painted again.
-    void SetWindowTextIfChanged(const std::string& text) const { SetWindowTextIfChanged(m_hWnd, text); }
-    void SetDlgItemTextIfChanged(int nID, const std::string& text) const
-    {
-        SetWindowTextIfChanged(GetDlgItem(nID), text);
-    }
-    static void SetWindowTextIfChanged(HWND hWnd, const std::string& text);
     HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
     BOOL EnableWindow(BOOL bEnable = TRUE) const { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
@@ -113,7 +105,8 @@ protected:
     virtual const CMessageMap* GetMessageMap() const { return nullptr; }
 
     // Runs the default processing of the message being handled and gives
-    // its answer, for a handler whose row runs none.
+    // its answer, for a handler whose row runs none. It runs at most once
+    // per message: a second call, or the row's own, gets the first answer.
     [[nodiscard]] LRESULT DefaultResult();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -130,6 +123,8 @@ private:
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
+        bool defaultRan;
+        LRESULT defaultAnswer;
     };
     CurrentMessage m_current{};
 };

@@ -89,3 +89,18 @@ TEST_F(MainViewTest, ARunShowsZerosItsIconTipAndTitleUntilItsEnd)
     afterEnd.back() = "Brisklet Free";
     EXPECT_EQ(afterEnd, Parts(ComputeMainView(memory, 42, tickCount, 32, store, ended)));
 }
+
+TEST(LevelIcon, ThresholdsAtTwelveAndSixtySevenPercent)
+{
+    const struct {
+        std::int32_t trigger;
+        double freePercent;
+        WindowIcon icon;
+    } cases[] = {
+        {32, 0.0, WindowIcon::Red},      {32, 11.99, WindowIcon::Red},     {32, 12.0, WindowIcon::Yellow},
+        {32, 66.99, WindowIcon::Yellow}, {32, 67.0, WindowIcon::Green},    {32, 100.0, WindowIcon::Green},
+        {0, 5.0, WindowIcon::AutoOff},   {0, 90.0, WindowIcon::AutoOff},   {-3, 5.0, WindowIcon::Red},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.icon, ChooseLevelIcon(c.trigger, c.freePercent)) << c.trigger << " " << c.freePercent;
+}

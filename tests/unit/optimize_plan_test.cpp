@@ -1,4 +1,5 @@
-// The optimization run's block sizes and start test, and the block fill.
+// The optimization run's block sizes, its start and trigger tests, and the
+// block fill.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -49,6 +50,37 @@ TEST(StartOptimize, RunsOnlyWhenFreeMemoryIsNotAboveTheTarget)
     EXPECT_FALSE(ShouldStartOptimize<std::uint32_t>(1, TargetBytes<std::uint32_t>(0)));  // MemToFree 0
     EXPECT_TRUE(ShouldStartOptimize<std::uint32_t>(0, 0));
     EXPECT_TRUE(ShouldStartOptimize<std::uint64_t>(5ull << 30, TargetBytes<std::uint64_t>(8192)));
+}
+
+template <typename Bytes>
+class Trigger : public ::testing::Test {};
+using Widths = ::testing::Types<std::uint32_t, std::uint64_t>;
+TYPED_TEST_SUITE(Trigger, Widths);
+
+TYPED_TEST(Trigger, StartsOnlyBelowTheLevel)
+{
+    using B = TypeParam;
+    const B mb = 1u << 20;
+    const struct {
+        std::int32_t trigger;
+        B avail;
+        bool starts;
+    } cases[] = {
+        {32, B(20 * mb), true},
+        {32, B(32 * mb), false},                // equal is not less
+        {32, B(31 * mb), true},                 // one megabyte less
+        {21, B(20 * mb + 9 * mb / 10), true},   // 20.9 MB: 20 < 21
+        {0, B(1 * mb), false},                  // automatic start off
+        {-5, B(0), false},
+        {1, B(mb - 1), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.starts, TriggerReached(c.trigger, c.avail)) << c.trigger << " " << c.avail;
+    if constexpr (sizeof(B) > 4) {
+        // Above 4 GB free, which only 64 bits hold.
+        EXPECT_TRUE(TriggerReached(5000, B(4) << 30));
+        EXPECT_FALSE(TriggerReached(5000, B(5) << 30));
+    }
 }
 
 template <typename Bytes>

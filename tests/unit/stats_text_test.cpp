@@ -1,13 +1,11 @@
-// The statistics panel's texts, levels and trigger test, in both byte widths.
+// The statistics panel's texts and figures, in both byte widths.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "app/MainView.h"
 #include "app/StatsText.h"
 #include "measure/MemoryUnits.h"
-#include "optimizer/OptimizePlan.h"
 
 TEST(FormatThousands, GroupsDigitsInThrees)
 {
@@ -44,21 +42,6 @@ TEST(FormatUptime, ShowsDaysHoursMinutesSecondsWithTrailingBlank)
         EXPECT_EQ(c.text, FormatUptime(c.ms)) << c.ms;
     // And after the wrap it starts again from zero.
     EXPECT_EQ("00/00:00:00 ", FormatUptime(static_cast<std::uint32_t>(4294967295u + 1u)));
-}
-
-TEST(LevelIcon, ThresholdsAtTwelveAndSixtySevenPercent)
-{
-    const struct {
-        std::int32_t trigger;
-        double freePercent;
-        WindowIcon icon;
-    } cases[] = {
-        {32, 0.0, WindowIcon::Red},      {32, 11.99, WindowIcon::Red},     {32, 12.0, WindowIcon::Yellow},
-        {32, 66.99, WindowIcon::Yellow}, {32, 67.0, WindowIcon::Green},    {32, 100.0, WindowIcon::Green},
-        {0, 5.0, WindowIcon::AutoOff},   {0, 90.0, WindowIcon::AutoOff},   {-3, 5.0, WindowIcon::Red},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.icon, ChooseLevelIcon(c.trigger, c.freePercent)) << c.trigger << " " << c.freePercent;
 }
 
 template <typename Bytes>
@@ -142,28 +125,5 @@ TEST(StatsText, SixtyFourBitFiguresAboveFourGigabytes)
     EXPECT_EQ(20971520u, shown.freeKb);
     EXPECT_EQ(8192u, shown.pageFileUsedMb);
     EXPECT_EQ(32768u, shown.pageFileTotalMb);
-    EXPECT_TRUE(TriggerReached<std::uint64_t>(5000, 4 * gb));
-    EXPECT_FALSE(TriggerReached<std::uint64_t>(5000, 5 * gb));
-}
-
-TYPED_TEST(ByteWidth, TriggerStartsOnlyBelowTheLevel)
-{
-    using B = TypeParam;
-    const B mb = 1u << 20;
-    const struct {
-        std::int32_t trigger;
-        B avail;
-        bool starts;
-    } cases[] = {
-        {32, B(20 * mb), true},
-        {32, B(32 * mb), false},                // equal is not less
-        {32, B(31 * mb), true},                 // one megabyte less
-        {21, B(20 * mb + 9 * mb / 10), true},   // 20.9 MB: 20 < 21
-        {0, B(1 * mb), false},                  // automatic start off
-        {-5, B(0), false},
-        {1, B(mb - 1), true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.starts, TriggerReached(c.trigger, c.avail)) << c.trigger << " " << c.avail;
 }
 

@@ -33,14 +33,44 @@ BEGIN_MESSAGE_MAP(Probe, CWnd)
     OnMessage<WM_CONTEXTMENU, &Probe::OnContextMenu, Default::None>(),
 END_MESSAGE_MAP()
 
+// Handlers that ask for the default processing whatever their row says:
+// 'h' when the answer is the default's, '?' otherwise. The last asks twice.
+class Asker : public CWnd {
+protected:
+    const CMessageMap* GetMessageMap() const override;
+
+private:
+    void Ask() { g_calls += DefaultResult() == 7 ? 'h' : '?'; }
+    void OnSize(UINT, int, int) { Ask(); }
+    void OnTimer(UINT_PTR) { Ask(); }
+    BOOL OnQueryOpen()
+    {
+        Ask();
+        return static_cast<BOOL>(DefaultResult());
+    }
+};
+
+BEGIN_MESSAGE_MAP(Asker, CWnd)
+    OnMessage<WM_SIZE, &Asker::OnSize, Default::Before>(),
+    OnMessage<WM_TIMER, &Asker::OnTimer, Default::After>(),
+    OnMessage<WM_QUERYOPEN, &Asker::OnQueryOpen, Default::None>(),
+END_MESSAGE_MAP()
+
+// A window whose default processing is Beneath, routed through `wnd`.
+HWND Subclassed(CWnd& wnd)
+{
+    const HWND window = ::CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Beneath));
+    EXPECT_TRUE(wnd.SubclassWindow(window));
+    return window;
+}
+
 }  // namespace
 
 TEST(MessageMap, TheRowPlacesTheDefaultProcessingAndTheAnswer)
 {
     Probe probe;
-    const HWND window = ::CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Beneath));
-    ASSERT_TRUE(probe.SubclassWindow(window));
+    const HWND window = Subclassed(probe);
     const struct {
         UINT message;
         const char* calls;
@@ -50,6 +80,18 @@ TEST(MessageMap, TheRowPlacesTheDefaultProcessingAndTheAnswer)
         g_calls.clear();
         EXPECT_EQ(c.answer, probe.SendMessage(c.message)) << c.message;
         EXPECT_EQ(c.calls, g_calls) << c.message;
+    }
+    ::DestroyWindow(window);
+}
+
+TEST(MessageMap, TheDefaultProcessingRunsOnceHoweverOftenItIsAskedFor)
+{
+    Asker asker;
+    const HWND window = Subclassed(asker);
+    for (const UINT message : {WM_SIZE, WM_TIMER, WM_QUERYOPEN}) {
+        g_calls.clear();
+        EXPECT_EQ(7, asker.SendMessage(message)) << message;
+        EXPECT_EQ("dh", g_calls) << message;
     }
     ::DestroyWindow(window);
 }
