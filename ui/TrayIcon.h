@@ -9,8 +9,10 @@
 #include "ui/TrayRecord.h"
 
 // From the tray icon to its window: wParam the icon's identifier, lParam
-// the mouse message.
-#define WM_TRAY_NOTIFY (WM_USER + 1)
+// the mouse message. (The main window's private messages are WM_APP + 1 to
+// WM_APP + 4; from WM_USER to WM_APP the numbers are its class's, here the
+// dialog manager's.)
+#define WM_TRAY_NOTIFY (WM_APP + 2)
 
 // One icon, (window, 1), with its callback message. The shell library is
 // loaded only while the icon is shown, and its entry is looked up, never

@@ -57,6 +57,22 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBackAndTheNextTick)
     });
 }
 
+TEST_F(OptimizerTest, TheDialogManagersOwnMessagesLeaveARunAlone)
+{
+    WriteIni("MemToFree=2000\r\n");
+    SetTouchFreeStep(TouchFreeStep::Wait);
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings);
+    RunModal(dlg, [&] {
+        dlg.SendMessage(WM_COMMAND, IDC_OPTIMIZE, 0);
+        dlg.SendMessage(DM_REPOSITION, 0, 0);
+        PumpMessages();
+        EXPECT_FALSE(::IsWindowEnabled(dlg.GetDlgItem(IDC_OPTIMIZE))) << "the run goes on";
+        ReleaseTouchFreeStep();
+        EXPECT_TRUE(WaitForRunEnd(dlg));
+    });
+}
+
 TEST_F(OptimizerTest, AWorkerWhoseStepThrowsStillEndsTheRun)
 {
     SetTouchFreeStep(TouchFreeStep::Throw);
