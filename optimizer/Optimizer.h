@@ -14,9 +14,8 @@
 #include "optimizer/OptimizePlan.h"
 
 // Posted by the worker to its window as each incremental step begins;
-// wParam is the step's block size in bytes. (Both messages lie in the
-// main window's private range, WM_APP + 1 to WM_APP + 4: below WM_APP a
-// dialog's numbers are the dialog manager's.)
+// wParam is the step's block size in bytes. (Both from WM_APP up: below it
+// a dialog's numbers are the dialog manager's.)
 #define WM_WORKER_STEP (WM_APP + 4)
 // Posted by the worker to its window when the run has ended, however it
 // ended.

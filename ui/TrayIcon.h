@@ -9,8 +9,7 @@
 #include "ui/TrayRecord.h"
 
 // From the tray icon to its window: wParam the icon's identifier, lParam
-// the mouse message. (The main window's private messages are WM_APP + 1 to
-// WM_APP + 4; from WM_USER to WM_APP the numbers are its class's, here the
+// the mouse message. (From WM_APP up: below it a dialog's numbers are the
 // dialog manager's.)
 #define WM_TRAY_NOTIFY (WM_APP + 2)
 
