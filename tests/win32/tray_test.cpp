@@ -64,18 +64,11 @@ public:
 
     // The next `refusals` adds report failure, as at logon; `kept`: their
     // icons are held all the same.
-    void Refuse(LONG refusals, bool kept) const
+    void Refuse(LONG refusals, BOOL kept) const
     {
-        const auto refuse = Export<void(WINAPI*)(LONG, BOOL)>("RefuseNotifyIcons");
-        if (refuse != nullptr)
-            refuse(refusals, kept ? TRUE : FALSE);
+        Export<void(WINAPI*)(LONG, BOOL)>("RefuseNotifyIcons")(refusals, kept);
     }
-
-    LONG Held() const
-    {
-        const auto held = Export<LONG(WINAPI*)()>("HeldNotifyIcons");
-        return held != nullptr ? held() : -1;
-    }
+    LONG Held() const { return Export<LONG(WINAPI*)()>("HeldNotifyIcons")(); }
 
 private:
     template <typename Fn>
@@ -179,8 +172,8 @@ TEST_F(TrayTest, AStartInTheTrayAtLogonGetsItsIconFromTheTickAndLeavesNoneBehind
     // hold a refused icon all the same.
     const struct {
         LONG refusals;
-        bool kept;
-    } cases[] = {{2, false}, {1, true}};
+        BOOL kept;
+    } cases[] = {{2, FALSE}, {1, TRUE}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kept);
         RecordingShell shell;
