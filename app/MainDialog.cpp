@@ -236,7 +236,8 @@ void CMainDialog::ShowView()
         SetIcon(Icons(view.largeIcon).Large(), TRUE);
     if (!m_bShown || view.smallIcon != m_shown.smallIcon)
         SetIcon(Icons(view.smallIcon).Small(), FALSE);
-    m_tray.UpdateTrayIcon(Icons(view.smallIcon).Small(), view.tip);
+    if (m_presence.IconShown())
+        m_tray.UpdateTrayIcon(Icons(view.smallIcon).Small(), view.tip);
     m_shown = view;
     m_bShown = true;
 }
@@ -308,8 +309,8 @@ void CMainDialog::CarryIcon(IconAction action)
     RefitIcons();
     const MainView view = CurrentView();
     if (action == IconAction::Modify) {
-        if (!m_tray.ModifyTrayIcon(GetIcon(FALSE), view.tip))
-            Carry(m_presence.On(PresenceEvent::ModifyRefused));
+        const bool modified = m_tray.ModifyTrayIcon(GetIcon(FALSE), view.tip);
+        Carry(m_presence.On(modified ? PresenceEvent::ModifyAccepted : PresenceEvent::ModifyRefused));
         return;
     }
     const bool added = m_tray.AddTrayIcon(m_hWnd, GetIcon(FALSE), action == IconAction::Add ? view.addTip : view.tip);

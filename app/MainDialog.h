@@ -21,7 +21,9 @@
 #include "ui/TrayIcon.h"
 
 // From a copy started with "/optimize": start a run as Optimize would;
-// answers with that copy's exit code.
+// answers with that copy's exit code. Its number stays, since another
+// copy sends it; the window's other private messages follow it, up to
+// WM_APP + 4 (WM_TRAY_NOTIFY, WM_WORKER_DONE, WM_WORKER_STEP).
 #define WM_OPTIMIZE_REQUEST (WM_APP + 1)
 
 class CMainDialog : public CMovableDialog {

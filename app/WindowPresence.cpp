@@ -1,5 +1,18 @@
 #include "WindowPresence.h"
 
+#include <algorithm>
+
+namespace {
+
+// The ticks between the adds the tick makes while the icon is wanted and
+// not there: about 1, 2, 4, 8 and 16 s, then every 30 s. At logon the shell
+// may refuse the first adds and never announce its taskbar, since it was
+// already there.
+const int kRetryTicks[] = {2, 4, 8, 16, 32, 60};
+const int kLastRetry = static_cast<int>(sizeof kRetryTicks / sizeof kRetryTicks[0]) - 1;
+
+}  // namespace
+
 PresenceAnswer WindowPresence::On(PresenceEvent event)
 {
     PresenceAnswer answer;
@@ -11,6 +24,8 @@ PresenceAnswer WindowPresence::On(PresenceEvent event)
         // Any restore from now on is the user's.
         if (m_place == Place::Held)
             m_place = m_icon == Icon::Present ? Place::InTray : Place::Minimized;
+        if (Awaited() && --m_nTicksToRetry <= 0)
+            return Add(m_nRetries + 1);
         break;
     case PresenceEvent::Minimized:
         if (m_icon == Icon::Present) {
@@ -51,38 +66,45 @@ PresenceAnswer WindowPresence::On(PresenceEvent event)
             return Add();
         break;
     case PresenceEvent::SettingOff:
-        if (m_icon == Icon::Present)
+        if (MayBeHeld())
             answer = Gone();
         m_icon = Icon::Off;
         break;
     case PresenceEvent::AddAccepted:
         return Added();
     case PresenceEvent::AddRefused:
-        // An icon in place is refused an add when the shell still holds it
-        // (the scale changed, a remote session connected): it is told its
-        // image and tip instead.
-        if (m_icon == Icon::Present) {
+        // An icon the shell holds is refused an add (the scale changed, a
+        // remote session connected, an earlier add reported failure but was
+        // carried out): it is told its image and tip instead.
+        if (MayBeHeld()) {
             answer.icon = IconAction::Modify;
-        } else {
-            m_icon = Icon::Waiting;
+        } else if (m_icon == Icon::Missing) {
+            m_icon = Icon::Doubtful;
             answer.trayMissingBox = m_bBoxOnRefusal;
         }
         m_bBoxOnRefusal = false;
         break;
+    case PresenceEvent::ModifyAccepted:
+        if (m_icon == Icon::Doubtful)
+            return Added();
+        break;
     case PresenceEvent::ModifyRefused:
+        // A doubtful icon stays so: the add refused just before may still
+        // be carried out.
         if (m_icon == Icon::Present) {
             answer = Gone();
-            m_icon = Icon::Waiting;
+            m_icon = Icon::Missing;
+            Schedule(0);
         }
         break;
     case PresenceEvent::TaskbarCreated:
-        if (m_icon == Icon::Waiting)
+        if (Awaited())
             return Add();
         if (m_icon == Icon::Present)
             answer.icon = IconAction::AddAgain;
         break;
     case PresenceEvent::Exit:
-        if (m_icon == Icon::Present)
+        if (MayBeHeld())
             answer.icon = IconAction::Delete;
         m_icon = Icon::Off;
         break;
@@ -95,19 +117,27 @@ PresenceAnswer WindowPresence::Start(bool iconWanted)
     m_place = m_bStartInTray ? Place::Held : Place::Shown;
     PresenceAnswer answer = iconWanted ? Add() : PresenceAnswer();
     // A start in the tray at logon may come before the shell: it waits on
-    // the taskbar, without a box, until the shell announces itself.
+    // the taskbar, without a box, until the shell takes the icon.
     m_bBoxOnRefusal = iconWanted && !m_bStartInTray;
     if (m_bStartInTray)
         answer.window = WindowAction::ShowMinimized;
     return answer;
 }
 
-PresenceAnswer WindowPresence::Add()
+PresenceAnswer WindowPresence::Add(int retries)
 {
-    m_icon = Icon::Waiting;
+    if (m_icon == Icon::Off)
+        m_icon = Icon::Missing;
+    Schedule(retries);
     PresenceAnswer answer;
     answer.icon = IconAction::Add;
     return answer;
+}
+
+void WindowPresence::Schedule(int retries)
+{
+    m_nRetries = std::min(retries, kLastRetry);
+    m_nTicksToRetry = kRetryTicks[m_nRetries];
 }
 
 PresenceAnswer WindowPresence::Added()

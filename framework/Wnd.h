@@ -133,9 +133,11 @@ private:
 // Message cracking. A row of a message map names its message, and compiles
 // only with a handler of that message's one signature: the cracker of the
 // message says which, and unpacks wParam and lParam for it. A message with
-// no cracker cannot be mapped. Private messages (WM_USER and above) carry
-// what their sender defines: their handlers take both parameters as they
-// are and return the answer.
+// no cracker cannot be mapped. Private messages (WM_APP and above, the
+// registered ones included) carry what their sender defines: their
+// handlers take both parameters as they are and return the answer. The
+// numbers from WM_USER to WM_APP are the window class's (a dialog's are the
+// dialog manager's), never a program's own.
 
 namespace afx_detail {
 
@@ -155,7 +157,7 @@ inline POINT PointFromLParam(LPARAM lParam)
     return pt;
 }
 
-template <UINT Message, bool Private = (Message >= WM_USER)>
+template <UINT Message, bool Private = (Message >= WM_APP)>
 struct Cracker;
 
 // LRESULT OnSomething(WPARAM, LPARAM): private messages, passed through
@@ -371,7 +373,8 @@ constexpr CMessageEntry OnMessage()
 template <auto F>
 constexpr CMessageEntry OnRegisteredMessage(const UINT& message)
 {
-    CMessageEntry entry = afx_detail::Row<WM_USER, F, Default::None>(0, 0);
+    const UINT kFirstRegistered = 0xC000;
+    CMessageEntry entry = afx_detail::Row<kFirstRegistered, F, Default::None>(0, 0);
     entry.registered = &message;
     return entry;
 }

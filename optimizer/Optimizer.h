@@ -14,11 +14,12 @@
 #include "optimizer/OptimizePlan.h"
 
 // Posted by the worker to its window as each incremental step begins;
-// wParam is the step's block size in bytes.
-#define WM_WORKER_STEP (WM_USER + 3)
+// wParam is the step's block size in bytes. (Both from WM_APP up: below it
+// a dialog's numbers are the dialog manager's.)
+#define WM_WORKER_STEP (WM_APP + 4)
 // Posted by the worker to its window when the run has ended, however it
 // ended.
-#define WM_WORKER_DONE (WM_USER + 2)
+#define WM_WORKER_DONE (WM_APP + 3)
 
 // Asks for one block of `size` bytes, writes it and frees it; false when
 // the system has no such block to give. (Defined in TouchFree.cpp, which

@@ -31,38 +31,21 @@ std::wstring FieldTip(const std::string& tip)
 
 CTrayIcon::~CTrayIcon()
 {
-    if (IsPresent())
-        RemoveTrayIcon();
+    RemoveTrayIcon();
 }
 
 bool CTrayIcon::AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip)
 {
-    const bool again = IsPresent();
-    if (!again) {
-        m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
-        if (!m_hTrayLibrary.IsValid())
-            return false;
-        m_hShellModule = ::GetModuleHandleW(m_pszLibrary);
-        if (m_hShellModule != nullptr) {
-            m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIconW");
-            m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
-            if (!m_bWideEntry)
-                m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hShellModule, "Shell_NotifyIcon");
-        }
-    }
+    if (!Load())
+        return false;
     m_nid.hWnd = hWnd;
-    if (m_hShellModule != nullptr && m_pfnShellNotifyIcon != nullptr &&
-        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, FieldTip(tip)))
-        return true;
-    // An icon added before stays: the shell may still hold it, which a
-    // modify tells.
-    if (!again)
-        Unload();
-    return false;
+    return Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, hIcon, FieldTip(tip)) != FALSE;
 }
 
 void CTrayIcon::RemoveTrayIcon()
 {
+    if (!IsLoaded())
+        return;
     PrepareRecord();
     CallShell(NIM_DELETE);
     Unload();
@@ -70,22 +53,39 @@ void CTrayIcon::RemoveTrayIcon()
 
 bool CTrayIcon::ModifyTrayIcon(HICON hIcon, const std::string& tip)
 {
-    return IsPresent() && Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, FieldTip(tip));
+    return IsLoaded() && Notify(NIM_MODIFY, NIF_ICON | NIF_TIP, hIcon, FieldTip(tip));
 }
 
 void CTrayIcon::UpdateTrayIcon(HICON hIcon, const std::string& tip)
 {
-    if (IsPresent() && (hIcon != m_nid.hIcon || FieldTip(tip) != m_nid.szTip))
+    if (hIcon != m_nid.hIcon || FieldTip(tip) != m_nid.szTip)
         ModifyTrayIcon(hIcon, tip);
 }
 
 void CTrayIcon::Resend()
 {
-    if (!IsPresent())
+    if (!IsLoaded())
         return;
     PrepareRecord();
     m_nid.uFlags = NIF_ICON | NIF_TIP;
     CallShell(NIM_MODIFY);
+}
+
+bool CTrayIcon::Load()
+{
+    if (IsLoaded())
+        return true;
+    m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
+    if (m_hTrayLibrary.IsValid()) {
+        m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hTrayLibrary.Get(), "Shell_NotifyIconW");
+        m_bWideEntry = m_pfnShellNotifyIcon != nullptr;
+        if (!m_bWideEntry)
+            m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hTrayLibrary.Get(), "Shell_NotifyIcon");
+    }
+    // A library without the service is let go at once.
+    if (!IsLoaded())
+        Unload();
+    return IsLoaded();
 }
 
 void CTrayIcon::PrepareRecord()
@@ -122,7 +122,6 @@ BOOL CTrayIcon::CallShell(DWORD message)
 void CTrayIcon::Unload()
 {
     m_hTrayLibrary.Reset();
-    m_hShellModule = nullptr;
     m_pfnShellNotifyIcon = nullptr;
     m_bWideEntry = false;
 }

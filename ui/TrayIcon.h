@@ -9,13 +9,15 @@
 #include "ui/TrayRecord.h"
 
 // From the tray icon to its window: wParam the icon's identifier, lParam
-// the mouse message.
-#define WM_TRAY_NOTIFY (WM_USER + 1)
+// the mouse message. (From WM_APP up: below it a dialog's numbers are the
+// dialog manager's.)
+#define WM_TRAY_NOTIFY (WM_APP + 2)
 
 // One icon, (window, 1), with its callback message. The shell library is
-// loaded only while the icon is shown, and its entry is looked up, never
-// imported. Used on the user-interface thread only: turning the icon off
-// unloads the library.
+// loaded from the first add until the icon is removed, also after an add
+// the shell refused: at logon it may report failure and show the icon all
+// the same, which must then be modified and deleted. Its entry is looked
+// up, never imported. Used on the user-interface thread only.
 class CTrayIcon {
 public:
     // library: the shell library that serves the icon ("SHELL32").
@@ -26,16 +28,17 @@ public:
 
     // Adds the icon with the image and the tip given (cut to what the field
     // holds), also once more to a shell that announced itself again. False
-    // when the shell has no notification icons or refuses this one; a
-    // library loaded for this add is then let go.
+    // when the shell has no notification icons or reports failure, which
+    // may not mean that the icon is missing.
     bool AddTrayIcon(HWND hWnd, HICON hIcon, const std::string& tip);
-    // Deletes the icon and unloads the library.
+    // Deletes the icon, if the shell holds it, and unloads the library.
     void RemoveTrayIcon();
     // Replaces image and tip; false when the shell refuses (it holds no such
-    // icon) or no icon was added.
+    // icon) or no add was tried.
     bool ModifyTrayIcon(HICON hIcon, const std::string& tip);
-    // As ModifyTrayIcon, only while the icon is there and only when image or
-    // tip differ from what it shows: the shell is not called for nothing.
+    // As ModifyTrayIcon, only when image or tip differ from what the icon was
+    // last told: the shell is not called for nothing. For an icon the shell
+    // took.
     void UpdateTrayIcon(HICON hIcon, const std::string& tip);
     // Tells the shell the icon again as it is. The taskbar under Wine takes
     // a window's button away or back only when the shell hears from a
@@ -44,10 +47,12 @@ public:
     void Resend();
 
 private:
-    bool IsPresent() const { return m_hTrayLibrary.IsValid(); }
+    bool IsLoaded() const { return m_pfnShellNotifyIcon != nullptr; }
 
     typedef BOOL(WINAPI* ShellNotifyIconFn)(DWORD message, void* data);
 
+    // The library and its entry, loaded if need be; false when it has none.
+    bool Load();
     void PrepareRecord();
     BOOL Notify(DWORD message, UINT flags, HICON hIcon, const std::wstring& tip);
     BOOL CallShell(DWORD message);
@@ -55,7 +60,6 @@ private:
 
     const wchar_t* m_pszLibrary;
     CLibrary m_hTrayLibrary;
-    HMODULE m_hShellModule = nullptr;
     ShellNotifyIconFn m_pfnShellNotifyIcon = nullptr;
     bool m_bWideEntry = false;
     NotifyIconRecordW m_nid{};

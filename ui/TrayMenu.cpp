@@ -42,5 +42,9 @@ void ShowTrayMenu(HWND owner)
     POINT point;
     ::GetCursorPos(&point);
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, owner, nullptr);
+    // A message to the owner ends the menu's hold on the foreground: without
+    // it the menu shown the next time may vanish at once (TrackPopupMenu's
+    // remarks).
+    ::PostMessageW(owner, WM_NULL, 0, 0);
     ::DestroyMenu(menu);
 }

@@ -23,10 +23,12 @@ struct Case {
 };
 
 // The icon in the tray with the window hidden; the same, refused the add
-// of a new taskbar; a start in the tray before the shell.
+// of a new taskbar; a start in the tray before the shell; its first add
+// from the tick, one second later.
 #define IN_TRAY StartWithIcon, AddAccepted, Minimized
 #define KEPT IN_TRAY, TaskbarCreated, AddRefused
 #define NO_SHELL StartWithIcon, AddRefused, Minimized, Tick
+#define RETRY NO_SHELL, Tick
 
 const Case kCases[] = {
     {"a start adds the wanted icon", false, {}, StartWithIcon, {None, Add}},
@@ -59,8 +61,17 @@ const Case kCases[] = {
     {"the window shows on the taskbar", false, {KEPT, ModifyRefused}, ShowAsked, kNothing},
     {"until the next taskbar", false, {KEPT, ModifyRefused}, TaskbarCreated, {None, Add}},
     {"no icon wanted, no taskbar heard", false, {Start}, TaskbarCreated, kNothing},
+    {"the tick adds a refused icon again", true, {NO_SHELL}, Tick, {None, Add}},
+    {"refused again, with no box: the one refused before is modified", false, {StartWithIcon, AddRefused, Tick, Tick},
+     AddRefused, {None, Modify}},
+    {"so it is there: into the tray", true, {RETRY, AddRefused}, ModifyAccepted, {Hide}},
+    {"a tick has nothing to add once it is there", true, {RETRY, AddRefused, ModifyAccepted, Tick}, Tick, kNothing},
+    {"nor without the icon wanted", false, {Start, Tick}, Tick, kNothing},
+    {"an icon lost on a modify is added again", false, {KEPT, ModifyRefused, Tick}, Tick, {None, Add}},
     {"the icon goes at the end", false, {StartWithIcon, AddAccepted}, Exit, {None, Delete}},
-    {"none to delete", false, {StartWithIcon, AddRefused}, Exit, kNothing},
+    {"and one the shell may hold", false, {StartWithIcon, AddRefused}, Exit, {None, Delete}},
+    {"clearing the setting deletes that too", false, {StartWithIcon, AddRefused}, SettingOff, {None, Delete}},
+    {"none to delete", false, {Start}, Exit, kNothing},
 };
 
 }  // namespace
@@ -77,4 +88,19 @@ TEST(WindowPresence, AnswersEachEventAfterTheEventsBefore)
         EXPECT_EQ(c.expected.refuse, answer.refuse) << c.what;
         EXPECT_EQ(c.expected.trayMissingBox, answer.trayMissingBox) << c.what;
     }
+}
+
+TEST(WindowPresence, AddsARefusedIconAgainAfterOneTwoFourEightSixteenSecondsThenEveryThirty)
+{
+    WindowPresence presence;
+    presence.On(StartWithIcon);
+    presence.On(AddRefused);
+    std::vector<int> adds;  // the half-second ticks that add it
+    for (int tick = 1; tick <= 182; ++tick) {
+        if (presence.On(Tick).icon == Add) {
+            adds.push_back(tick);
+            presence.On(AddRefused);
+        }
+    }
+    EXPECT_EQ((std::vector<int>{2, 6, 14, 30, 62, 122, 182}), adds);
 }

@@ -46,6 +46,9 @@ TEST_F(OptimizerTest, ARunShowsTheBusyStateUntilItReportsBackAndTheNextTick)
         EXPECT_EQ("Optimizing Ram...", dlg.GetWindowText());
         EXPECT_TRUE(ShowsIcon(dlg.GetIcon(FALSE), IDI_BUSY));
         EXPECT_TRUE(ShowsIcon(dlg.GetIcon(TRUE), IDI_YELLOW));
+        // The dialog manager's own messages are no report of the run.
+        dlg.SendMessage(DM_REPOSITION, 0, 0);
+        EXPECT_FALSE(::IsWindowEnabled(button));
 
         ReleaseTouchFreeStep();
         ASSERT_TRUE(WaitForRunEnd(dlg));

@@ -62,6 +62,14 @@ public:
             empty();
     }
 
+    // The next `refusals` adds report failure, as at logon; `kept`: their
+    // icons are held all the same.
+    void Refuse(LONG refusals, BOOL kept) const
+    {
+        Export<void(WINAPI*)(LONG, BOOL)>("RefuseNotifyIcons")(refusals, kept);
+    }
+    LONG Held() const { return Export<LONG(WINAPI*)()>("HeldNotifyIcons")(); }
+
 private:
     template <typename Fn>
     Fn Export(const char* name) const
@@ -156,6 +164,32 @@ TEST_F(TrayTest, TheIconShowsTheViewAndANewTaskbarKeepsItAndTheWindowInTheTray)
             EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd)) << "the next minimize";
         }
     });
+}
+
+TEST_F(TrayTest, AStartInTheTrayAtLogonGetsItsIconFromTheTickAndLeavesNoneBehind)
+{
+    // The shell refuses the first adds and announces no taskbar; it may
+    // hold a refused icon all the same.
+    const struct {
+        LONG refusals;
+        BOOL kept;
+    } cases[] = {{2, FALSE}, {1, TRUE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kept);
+        RecordingShell shell;
+        shell.Refuse(c.refusals, c.kept);
+        WriteIni("SysTrayIcon=1\r\n");
+        CMainDialog dlg(true, nullptr, shell.Path().c_str());
+        RunModal(dlg, [&] {
+            for (int i = 0; i < 1000 && (shell.Held() != 1 || ::IsWindowVisible(dlg.m_hWnd)); ++i) {
+                PumpMessages();
+                ::Sleep(10);
+            }
+            EXPECT_EQ(1, shell.Held());
+            EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+        });
+        EXPECT_EQ(0, shell.Held()) << "deleted at the end";
+    }
 }
 
 TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowUntilADoubleClickBringsItBack)
