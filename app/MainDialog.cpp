@@ -1,10 +1,10 @@
 #include "MainDialog.h"
 
-#include "app/CaptionMeasure.h"
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
+#include "app/WindowPlace.h"
 #include "framework/Handle.h"
 #include "framework/Path.h"
 #include "framework/Text.h"
@@ -135,41 +135,29 @@ void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
         pos->flags &= ~SWP_SHOWWINDOW;
 }
 
-void CMainDialog::SetLayer(UINT flags, int x, int y) const
+HWND CMainDialog::Layer() const
 {
-    SetWindowPos(m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE | flags);
+    return m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
+}
+
+void CMainDialog::SetLayer(UINT flags) const
+{
+    SetWindowPos(Layer(), 0, 0, 0, 0, SWP_NOSIZE | flags);
 }
 
 void CMainDialog::LoadSettings()
 {
     m_settings = m_store.LoadSettings(m_memory.dwTotalPhys);
-    SetLayer(0, m_settings.m_nLeft, m_settings.m_nTop);
-    KeepOnScreen();
+    OpenAt(m_hWnd, Layer(), {m_settings.m_nLeft, m_settings.m_nTop});
     Carry(m_presence.On(m_settings.m_bSysTrayIcon ? PresenceEvent::StartWithIcon : PresenceEvent::Start));
-}
-
-void CMainDialog::KeepOnScreen() const
-{
-    // A monitor removed, a lower resolution or a hand-edited file must not
-    // open the window where nobody can grab it; anywhere else it stays.
-    KeepCaptionOnWorkArea(m_hWnd);
 }
 
 bool CMainDialog::SaveSettings()
 {
-    // The normal position, however the window was minimized (or hidden in
-    // the tray). The placement answers in work-area coordinates, which
-    // differ from the screen's when the taskbar is at the top or left.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (::GetWindowPlacement(m_hWnd, &placement)) {
-        POINT origin = {0, 0};
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        if (::GetMonitorInfoW(::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor))
-            origin = {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
-        m_settings.m_nLeft = placement.rcNormalPosition.left + origin.x;
-        m_settings.m_nTop = placement.rcNormalPosition.top + origin.y;
+    ScreenPoint at;
+    if (NormalPosition(m_hWnd, at)) {
+        m_settings.m_nLeft = at.x;
+        m_settings.m_nTop = at.y;
     }
     return m_store.SaveSettings(m_settings);
 }

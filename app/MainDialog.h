@@ -93,11 +93,10 @@ private:
     // The icons again at the system's sizes when these changed, the
     // window's included.
     void RefitIcons();
-    // Moves the window, if need be, so that a part of its caption bar that
-    // can be grabbed is on a monitor's work area.
-    void KeepOnScreen() const;
-    // SetWindowPos in the layer the settings ask for (topmost or not).
-    void SetLayer(UINT flags, int x = 0, int y = 0) const;
+    // The layer the settings ask for: topmost or not.
+    HWND Layer() const;
+    // SetWindowPos in that layer.
+    void SetLayer(UINT flags) const;
     const CIconPair& Icons(WindowIcon icon) const;
 
     static const UINT_PTR kRefreshTimer = 1;

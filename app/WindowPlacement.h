@@ -5,17 +5,7 @@
 #include <functional>
 #include <vector>
 
-struct ScreenRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
-struct ScreenPoint {
-    int x;
-    int y;
-};
+#include "framework/Screen.h"
 
 // A window's caption as measured on the window, in pixels from its top-left
 // corner: the caption's rows begin below the top frame, and only the stretch

@@ -23,10 +23,12 @@ add_library(framework STATIC
     framework/Thread.cpp
     framework/WinApp.cpp
     framework/Wnd.cpp
+    framework/WorkArea.cpp
 )
 target_include_directories(framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(framework PRIVATE ${WARNINGS})
-target_link_libraries(framework PUBLIC comctl32)
+# The Windows-free rules the framework applies are in the core.
+target_link_libraries(framework PUBLIC core comctl32)
 
 # The icons are drawn from the texts in resources/icons; the parts they
 # share (chip, level band, bolt, cross) are texts of their own there.
@@ -51,7 +53,6 @@ set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
 # Everything of bkfr but its application object, so that the Win32 tests
 # can run its windows in-process.
 add_library(bkfr_app STATIC
-    app/CaptionMeasure.cpp
     app/HelpCommands.cpp
     app/ProgramDir.cpp
     app/MainDialog.cpp
@@ -59,6 +60,7 @@ add_library(bkfr_app STATIC
     app/Run.cpp
     app/Settings.cpp
     app/StatisticsPanel.cpp
+    app/WindowPlace.cpp
     i18n/Language.cpp
     i18n/MainTexts.cpp
     measure/CpuUsage.cpp

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "WinApp.h"
+#include "WorkArea.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
@@ -40,29 +41,20 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM, LPAR
 
 void CDialog::CenterOverOwner() const
 {
-    RECT work;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT area = work;
+    // Over a visible owner, on the owner's monitor; else in the middle of
+    // the primary monitor's work area.
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
-        ::GetWindowRect(owner, &area);
-
+    if (owner != nullptr && (!::IsWindowVisible(owner) || ::IsIconic(owner)))
+        owner = nullptr;
+    const ScreenRect work = MonitorAreasOf(owner).work;
+    RECT over;
+    if (owner != nullptr)
+        ::GetWindowRect(owner, &over);
     RECT rc;
     GetWindowRect(&rc);
-    const int width = rc.right - rc.left;
-    const int height = rc.bottom - rc.top;
-    int x = area.left + (area.right - area.left - width) / 2;
-    int y = area.top + (area.bottom - area.top - height) / 2;
-    // Keep the whole dialog inside the work area.
-    if (x + width > work.right)
-        x = work.right - width;
-    if (y + height > work.bottom)
-        y = work.bottom - height;
-    if (x < work.left)
-        x = work.left;
-    if (y < work.top)
-        y = work.top;
-    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPoint at =
+        CenterInside(owner != nullptr ? ToScreenRect(over) : work, rc.right - rc.left, rc.bottom - rc.top, work);
+    SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)

@@ -10,10 +10,12 @@ add_executable(unit_tests
     tests/unit/language_rules_test.cpp
     tests/unit/launch_test.cpp
     tests/unit/optimize_plan_test.cpp
+    tests/unit/screen_test.cpp
     tests/unit/settings_test.cpp
     tests/unit/stats_text_test.cpp
     tests/unit/tray_tip_test.cpp
     tests/unit/utf8_test.cpp
+    tests/unit/window_placement_test.cpp
     tests/unit/window_presence_test.cpp
 )
 target_compile_options(unit_tests PRIVATE ${WARNINGS} ${SANITIZERS})

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/MainDialog.h"
 #include "resources/resource.h"
@@ -130,33 +132,40 @@ TEST_F(MainWindowTest, TheNormalPositionIsSavedHoweverTheWindowWasMinimized)
 
 TEST_F(MainWindowTest, AWindowStoredOffAnEdgeOpensWithItsWholeCaptionToGrabOnTheWorkArea)
 {
-    for (const char* stored : {"Left=-2000\r\n", "Left=1500\r\n", "Top=-500\r\n", "Top=2000\r\n"}) {
-        WriteIni(stored);
+    // Past each edge of the work area, wherever that is on this screen.
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    for (const std::string& stored : {"Left=" + std::to_string(work.left - 2000), "Left=" + std::to_string(work.right - 20),
+                                      "Top=" + std::to_string(work.top - 500), "Top=" + std::to_string(work.bottom + 200)}) {
+        WriteIni(stored + "\r\n");
         CMainDialog dlg;
         RunModal(dlg, [&] {
-            RECT window, work, on;
+            RECT window, on;
             POINT client = {0, 0};
             dlg.GetWindowRect(&window);
             ::ClientToScreen(dlg.m_hWnd, &client);
-            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
             ::IntersectRect(&on, &window, &work);
             const auto caption = [&](LONG x, LONG y) {
                 return dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
             };
-            // Each caption row (down the window's middle) lies on the work
-            // area with a stretch two caption heights wide to drag it by.
-            const int need = 2 * ::GetSystemMetrics(SM_CYCAPTION);
-            int rows = 0, grabRows = 0;
+            // The caption's rows, as the window answers down its middle.
+            std::vector<LONG> rows;
             for (LONG y = window.top; y < client.y; ++y) {
-                if (!caption((window.left + window.right) / 2, y))
-                    continue;
+                if (caption((window.left + window.right) / 2, y))
+                    rows.push_back(y);
+            }
+            ASSERT_FALSE(rows.empty()) << stored;
+            // Each lies on the work area with a stretch two caption heights
+            // wide to drag it by.
+            const int need = 2 * static_cast<int>(rows.size());
+            std::size_t grabbed = 0;
+            for (const LONG y : rows) {
                 int run = 0;
                 for (LONG x = on.left; run < need && x < on.right && y >= on.top && y < on.bottom; ++x)
                     run = caption(x, y) ? run + 1 : 0;
-                ++rows;
-                grabRows += run >= need;
+                grabbed += run >= need;
             }
-            EXPECT_TRUE(rows > 0 && rows == grabRows) << stored << "opens at " << window.left << "," << window.top;
+            EXPECT_EQ(rows.size(), grabbed) << stored << " opens at " << window.left << "," << window.top;
         });
     }
 }

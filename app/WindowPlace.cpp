@@ -1,8 +1,9 @@
-#include "CaptionMeasure.h"
+#include "WindowPlace.h"
 
 #include <algorithm>
 
 #include "framework/Handle.h"
+#include "framework/WorkArea.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ bool IsCaption(HWND hwnd, int x, int y)
     return ::SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION;
 }
 
-}  // namespace
-
+// The caption of the window, which must not be minimized.
 CaptionGeometry MeasureCaption(HWND hwnd)
 {
     RECT window;
@@ -86,27 +86,7 @@ CaptionGeometry MeasureCaption(HWND hwnd)
     return {top - window.top, height, left - window.left, right - window.left};
 }
 
-namespace {
-
-BOOL CALLBACK AddWorkArea(HMONITOR handle, HDC, LPRECT, LPARAM areas)
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (::GetMonitorInfoW(handle, &monitor)) {
-        const RECT& work = monitor.rcWork;
-        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
-    }
-    return TRUE;
-}
-
 }  // namespace
-
-std::vector<ScreenRect> WorkAreas()
-{
-    std::vector<ScreenRect> areas;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&areas));
-    return areas;
-}
 
 void KeepCaptionOnWorkArea(HWND hwnd)
 {
@@ -121,4 +101,26 @@ void KeepCaptionOnWorkArea(HWND hwnd)
             return;
         ::SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void OpenAt(HWND hwnd, HWND insertAfter, ScreenPoint stored)
+{
+    ::SetWindowPos(hwnd, insertAfter, stored.x, stored.y, 0, 0, SWP_NOSIZE);
+    // A monitor removed, a lower resolution or a hand-edited file must not
+    // open the window where nobody can grab it; anywhere else it stays.
+    KeepCaptionOnWorkArea(hwnd);
+}
+
+bool NormalPosition(HWND hwnd, ScreenPoint& at)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(hwnd, &placement))
+        return false;
+    // The placement answers in work-area coordinates, which differ from the
+    // screen's when the taskbar is at the top or left.
+    const MonitorAreas areas = MonitorAreasOf(placement.rcNormalPosition);
+    at = {placement.rcNormalPosition.left + areas.work.left - areas.monitor.left,
+          placement.rcNormalPosition.top + areas.work.top - areas.monitor.top};
+    return true;
 }
