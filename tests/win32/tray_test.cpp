@@ -92,7 +92,7 @@ void AnnounceTaskbar(const CWnd& wnd)
 TEST_F(TrayTest, TheIconIsToldOfItsRecordOnlyWhenImageOrTipChange)
 {
     RecordingShell shell;
-    CTrayIcon tray(shell.Path().c_str());
+    CTrayIcon tray(shell.Path());
     const HWND window = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     const HICON first = ::LoadIconA(nullptr, IDI_APPLICATION);
     const HICON second = ::LoadIconA(nullptr, IDI_WARNING);
@@ -133,7 +133,7 @@ TEST_F(TrayTest, TheIconShowsTheViewAndANewTaskbarKeepsItAndTheWindowInTheTray)
     RecordingShell shell;
     WriteIni("SysTrayIcon=1\r\nTriggerLevel=32\r\n");
     const FakeReadings readings;
-    CMainDialog dlg(false, &readings, shell.Path().c_str());
+    CMainDialog dlg(false, &readings, shell.Path());
     RunModal(dlg, [&] {
         // The icon shows the view's tip and image from the first refresh on.
         EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(shell.Last().record.szTip));
@@ -179,7 +179,7 @@ TEST_F(TrayTest, AStartInTheTrayAtLogonGetsItsIconFromTheTickAndLeavesNoneBehind
         RecordingShell shell;
         shell.Refuse(c.refusals, c.kept);
         WriteIni("SysTrayIcon=1\r\n");
-        CMainDialog dlg(true, nullptr, shell.Path().c_str());
+        CMainDialog dlg(true, nullptr, shell.Path());
         RunModal(dlg, [&] {
             for (int i = 0; i < 1000 && (shell.Held() != 1 || ::IsWindowVisible(dlg.m_hWnd)); ++i) {
                 PumpMessages();
@@ -209,10 +209,10 @@ TEST_F(TrayTest, WithTheIconMinimizingHidesTheWindowUntilADoubleClickBringsItBac
         }
         // Mouse moves, single clicks and a right press change nothing.
         for (LPARAM event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN})
-            EXPECT_EQ(0, dlg.SendMessage(WM_TRAY_NOTIFY, 1, event));
+            dlg.SendMessage(WM_TRAY_NOTIFY, 1, event);
         EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
 
-        EXPECT_EQ(0, dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK));
+        dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
         PumpMessages();
         EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
         EXPECT_FALSE(dlg.IsIconic());
@@ -299,7 +299,7 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
         };
         WhenReady([] { HWND box = FindThreadDialog(nullptr); return box != nullptr && ::GetDlgItem(box, 0xFFFF); },
                   answer);
-        CMainDialog dlg(false, nullptr, shell.c_str());
+        CMainDialog dlg(false, nullptr, shell);
         RunModal(dlg, [] {});
         EXPECT_EQ(1, boxes);
         EXPECT_EQ("Error: System tray icon not available!", text);
@@ -339,11 +339,16 @@ TEST_F(TrayTest, WhileADialogIsOpenTheIconOnlyBringsItForward)
                                                            ::EndMenu();
                                                        },
                                                        5000, false);
+                      // Another window in front, as when the user clicks the icon.
+                      const HWND other = ::CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                                         nullptr, nullptr, nullptr);
+                      ::SetForegroundWindow(other);
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
                       dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
                       PumpMessages();
                       Forget(guard);
                       foreground = ::GetForegroundWindow();
+                      ::DestroyWindow(other);
                       ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialogs, reinterpret_cast<LPARAM>(&dialogs));
                       ::SendMessageA(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
                   });
