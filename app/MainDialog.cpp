@@ -1,12 +1,13 @@
 #include "MainDialog.h"
 
+#include <utility>
+
 #include "app/CommandLine.h"
 #include "app/HelpCommands.h"
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
 #include "app/WindowPlace.h"
 #include "framework/Dpi.h"
-#include "framework/Handle.h"
 #include "framework/Path.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
@@ -26,31 +27,13 @@ const CReadings& SystemReadings()
     return readings;
 }
 
-// The shell's message to every top-level window when its taskbar has been
-// made again (Explorer restarted): registered at the start.
-UINT g_wmTaskbarCreated = 0;
-
-void RegisterTaskbarCreated()
-{
-    g_wmTaskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
-    // An elevated copy hears it from the user's shell only when it lets the
-    // message through; Windows before Vista has no such filter.
-    typedef BOOL(WINAPI * ChangeFilterFn)(UINT message, DWORD flag);
-    const auto changeFilter =
-        ProcAddress<ChangeFilterFn>(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter");
-    const DWORD kAllow = 1;  // MSGFLT_ADD
-    if (changeFilter != nullptr && g_wmTaskbarCreated != 0)
-        changeFilter(g_wmTaskbarCreated, kAllow);
-}
-
 }  // namespace
 
-CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, const wchar_t* trayLibrary)
+CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, std::wstring trayLibrary)
     : CMovableDialog(IDD_MAIN, nullptr),
       m_readingSource(readings != nullptr ? *readings : SystemReadings()),
-      m_tray(trayLibrary),
-      m_icons(AfxGetInstanceHandle()),
-      m_presence(startMinimized)
+      m_tray(*this, startMinimized, std::move(trayLibrary)),
+      m_icons(AfxGetInstanceHandle())
 {
 }
 
@@ -89,7 +72,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange, Default::After>(),
     OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange, Default::After>(),
     OnMessage<WM_DPICHANGED, &CMainDialog::OnDpiChanged, Default::Before>(),
-    OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(g_wmTaskbarCreated),
+    OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(TaskbarCreatedMessage()),
 END_MESSAGE_MAP()
 
 BOOL CMainDialog::OnInitDialog()
@@ -112,7 +95,6 @@ BOOL CMainDialog::OnInitDialog()
     // One reading serves the defaults, the first tip and the first figures.
     m_memory = m_readingSource.Memory();
     SampleReadings();
-    RegisterTaskbarCreated();
     LoadSettings();
     ReadLanguageDir(m_strProgramDir);
     LoadMainTexts(m_hWnd);
@@ -123,13 +105,12 @@ BOOL CMainDialog::OnInitDialog()
 
 BOOL CMainDialog::OnQueryOpen()
 {
-    return m_presence.On(PresenceEvent::RestoreAsked).refuse ? FALSE : static_cast<BOOL>(DefaultResult());
+    return m_tray.RefusesRestore() ? FALSE : static_cast<BOOL>(DefaultResult());
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
 {
-    if ((pos->flags & SWP_SHOWWINDOW) != 0 && m_presence.On(PresenceEvent::ShowAsked).refuse)
-        pos->flags &= ~SWP_SHOWWINDOW;
+    m_tray.OnWindowPosChanging(pos);
 }
 
 HWND CMainDialog::Layer() const
@@ -146,7 +127,7 @@ void CMainDialog::LoadSettings()
 {
     m_settings = m_store.LoadSettings(m_memory.dwTotalPhys);
     OpenAt(m_hWnd, Layer(), {m_settings.m_nLeft, m_settings.m_nTop});
-    Carry(m_presence.On(m_settings.m_bSysTrayIcon ? PresenceEvent::StartWithIcon : PresenceEvent::Start));
+    m_tray.Start(m_hWnd, m_settings.m_bSysTrayIcon != 0);
 }
 
 bool CMainDialog::SaveSettings()
@@ -174,7 +155,7 @@ void CMainDialog::OnTimer(UINT_PTR)
 {
     // Stopped for the work and started again after it, so ticks never pile up.
     KillTimer(kRefreshTimer);
-    Carry(m_presence.On(PresenceEvent::Tick));
+    m_tray.OnTick();
     m_memory = m_readingSource.Memory();
     m_run.OnTick(m_settings, m_memory, m_shown.largeIcon);
     SampleReadings();
@@ -204,10 +185,9 @@ void CMainDialog::ShowView()
         SetIcon(m_icons.Large(view.largeIcon), TRUE);
     if (!m_bShown || view.smallIcon != m_shown.smallIcon)
         SetIcon(m_icons.Small(view.smallIcon), FALSE);
-    if (m_presence.IconShown())
-        m_tray.UpdateTrayIcon(m_icons.Tray(view.smallIcon), view.tip);
     m_shown = view;
     m_bShown = true;
+    m_tray.Show(view.tip);
     // Images a refit let go, which nothing shows any more.
     m_icons.ReleaseRetired();
 }
@@ -245,48 +225,6 @@ LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
     return 1;
 }
 
-void CMainDialog::Carry(const PresenceAnswer& answer)
-{
-    CarryIcon(answer.icon);
-    if (answer.trayMissingBox)
-        MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
-    switch (answer.window) {
-    case WindowAction::None:
-        break;
-    case WindowAction::Hide:
-        SetLayer(SWP_HIDEWINDOW | SWP_NOMOVE);
-        m_tray.Resend();
-        break;
-    case WindowAction::ShowMinimized:
-        ShowWindow(SW_SHOWMINNOACTIVE);
-        break;
-    case WindowAction::RestoreAndBringForward:
-        RestoreFromTray();
-        break;
-    }
-}
-
-void CMainDialog::CarryIcon(IconAction action)
-{
-    if (action == IconAction::None)
-        return;
-    if (action == IconAction::Delete) {
-        m_tray.RemoveTrayIcon();
-        return;
-    }
-    // A new taskbar may come with a new display scale, and with it a new
-    // icon size.
-    m_icons.RefitTray();
-    const MainView view = CurrentView();
-    if (action == IconAction::Modify) {
-        const bool modified = m_tray.ModifyTrayIcon(TrayImage(), view.tip);
-        Carry(m_presence.On(modified ? PresenceEvent::ModifyAccepted : PresenceEvent::ModifyRefused));
-        return;
-    }
-    const bool added = m_tray.AddTrayIcon(m_hWnd, TrayImage(), action == IconAction::Add ? view.addTip : view.tip);
-    Carry(m_presence.On(added ? PresenceEvent::AddAccepted : PresenceEvent::AddRefused));
-}
-
 HICON CMainDialog::TrayImage() const
 {
     // The window's small icon, at the tray's size.
@@ -316,41 +254,19 @@ void CMainDialog::OnDpiChanged(UINT dpi, const RECT* suggested)
 
 LRESULT CMainDialog::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    Carry(m_presence.On(PresenceEvent::TaskbarCreated));
+    m_tray.OnTaskbarCreated();
     return 0;
-}
-
-void CMainDialog::RestoreFromTray()
-{
-    // OpenIcon restores a minimized window; the show also brings back one
-    // that a second start left restored but hidden.
-    ::OpenIcon(m_hWnd);
-    SetLayer(SWP_NOMOVE | SWP_SHOWWINDOW);
-    m_tray.Resend();
-    SetForegroundWindow();
 }
 
 LRESULT CMainDialog::OnTrayNotify(WPARAM, LPARAM lParam)
 {
-    // While a dialog or message box of the program is open, the icon only
-    // brings it forward: a second dialog over it would hand back stale
-    // values.
-    if (!IsWindowEnabled()) {
-        if (lParam == WM_LBUTTONDBLCLK || lParam == WM_RBUTTONUP)
-            ::SetForegroundWindow(::GetLastActivePopup(m_hWnd));
-        return 0;
-    }
-    switch (lParam) {
-    case WM_LBUTTONDBLCLK:
-        Carry(m_presence.On(PresenceEvent::IconRestore));
-        break;
-    case WM_RBUTTONUP:
-        ShowTrayMenu(m_hWnd);
-        break;
-    default:
-        break;
-    }
+    m_tray.OnNotify(lParam);
     return 0;
+}
+
+void CMainDialog::SayTrayMissing()
+{
+    MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
 }
 
 void CMainDialog::OnContextMenu(HWND, POINT)
@@ -360,7 +276,7 @@ void CMainDialog::OnContextMenu(HWND, POINT)
 
 void CMainDialog::OnSettings()
 {
-    Carry(m_presence.On(PresenceEvent::SettingsCommand));
+    m_tray.OnSettingsCommand();
 
     CSettingsDialog dlg(this, m_settings, m_readingSource.Memory().dwTotalPhys);
     if (dlg.DoModal() != IDOK)
@@ -368,7 +284,7 @@ void CMainDialog::OnSettings()
 
     m_settings = dlg.Values();
     SetLayer(SWP_NOMOVE);
-    Carry(m_presence.On(m_settings.m_bSysTrayIcon ? PresenceEvent::SettingOn : PresenceEvent::SettingOff));
+    m_tray.OnSetting(m_settings.m_bSysTrayIcon != 0);
     LoadMainTexts(m_hWnd);
     // The new texts, and a trigger level that may have turned automatic
     // optimization on or off.
@@ -424,7 +340,7 @@ void CMainDialog::OnFileExit()
 void CMainDialog::OnDestroy()
 {
     KillTimer(kRefreshTimer);
-    Carry(m_presence.On(PresenceEvent::Exit));
+    m_tray.OnExit();
     SaveSettings();
 }
 
@@ -449,9 +365,9 @@ void CMainDialog::OnSize(UINT nType, int, int)
 {
     // Minimized by anyone (the caption button, another program): with the
     // icon, into the tray. The window has a fixed size, so any other size
-    // type is a restore, which the presence answered when it was asked for.
+    // type is a restore, which the tray answered when it was asked for.
     if (nType == SIZE_MINIMIZED)
-        Carry(m_presence.On(PresenceEvent::Minimized));
+        m_tray.OnMinimized();
 }
 
 void CMainDialog::OnPaint()

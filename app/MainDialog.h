@@ -1,5 +1,5 @@
 // The main window: it composes the statistics panel, the optimization run,
-// the tray icon and the settings, and receives every command of the
+// the tray and the settings, and receives every command of the
 // program. Each tick, run report and language change gives one view
 // (MainView), which the window and its parts only show.
 #pragma once
@@ -14,11 +14,10 @@
 #include "app/Run.h"
 #include "app/Settings.h"
 #include "app/StatisticsPanel.h"
-#include "app/WindowPresence.h"
+#include "app/Tray.h"
 #include "framework/Afx.h"
 #include "optimizer/Optimizer.h"
 #include "ui/SettingsValues.h"
-#include "ui/TrayIcon.h"
 
 // From a copy started with "/optimize": start a run as Optimize would;
 // answers with that copy's exit code. Its number stays, since another
@@ -26,13 +25,13 @@
 // WM_APP + 4 (WM_TRAY_NOTIFY, WM_WORKER_DONE, WM_WORKER_STEP).
 #define WM_OPTIMIZE_REQUEST (WM_APP + 1)
 
-class CMainDialog : public CMovableDialog {
+class CMainDialog : public CMovableDialog, private CTrayWindow {
 public:
     // startMinimized: "/tray". readings: where the figures come from (the
     // system's unless given); trayLibrary: the shell library that serves
     // the tray icon.
     explicit CMainDialog(bool startMinimized = false, const CReadings* readings = nullptr,
-                         const wchar_t* trayLibrary = L"SHELL32");
+                         std::wstring trayLibrary = L"SHELL32");
 
 protected:
     BOOL OnInitDialog() override;
@@ -86,13 +85,12 @@ private:
     // Optimize, from the window or a second copy: a run with the current
     // settings and a fresh memory reading, shown at once when it starts.
     OptimizeStart StartOptimize();
-    // Carries out what the window's presence answers; the shell's answers
-    // to the icon's calls go back to it as they come.
-    void Carry(const PresenceAnswer& answer);
-    void CarryIcon(IconAction action);
-    void RestoreFromTray();
-    // The tray's image: the window's small icon at the tray's size.
-    HICON TrayImage() const;
+    // What the tray asks of the window (CTrayWindow).
+    HICON TrayImage() const override;
+    void RefitTrayImage() override { m_icons.RefitTray(); }
+    std::string TrayTip(bool justAdded) const override { return justAdded ? CurrentView().addTip : CurrentView().tip; }
+    void ShowInLayer(bool show) override { SetLayer(SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW)); }
+    void SayTrayMissing() override;
     void ShowIcons(WindowIcon large, WindowIcon small) const;
     // The layer the settings ask for: topmost or not.
     HWND Layer() const;
@@ -104,7 +102,7 @@ private:
 
     const CReadings& m_readingSource;  // where the figures come from
     CStatisticsPanel m_panel;
-    CTrayIcon m_tray;
+    CTray m_tray;  // where the window is, and its tray icon
     CSettingsStore m_store;
     SettingsValues m_settings;
     // The window shows a large and a small one, the tray a small one of
@@ -120,7 +118,4 @@ private:
     // What the window shows; nothing before the first view.
     MainView m_shown;
     bool m_bShown = false;
-
-    // Where the window is and whether its tray icon exists.
-    WindowPresence m_presence;
 };

@@ -1,7 +1,7 @@
 // Where the main window is (shown, minimized on the taskbar, hidden in the
 // tray, or held minimized at a start in the tray) and whether its tray icon
 // exists (off, present, or wanted and not there), as one state machine: the
-// window tells it what happened and carries out its answer.
+// tray (CTray) tells it what happened and carries out its answer.
 #pragma once
 
 enum class PresenceEvent {

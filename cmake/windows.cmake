@@ -62,6 +62,7 @@ add_library(bkfr_app STATIC
     app/Run.cpp
     app/Settings.cpp
     app/StatisticsPanel.cpp
+    app/Tray.cpp
     app/WindowPlace.cpp
     i18n/Language.cpp
     i18n/MainTexts.cpp

@@ -75,7 +75,7 @@ bool CTrayIcon::Load()
 {
     if (IsLoaded())
         return true;
-    m_hTrayLibrary.Reset(::LoadLibraryW(m_pszLibrary));
+    m_hTrayLibrary.Reset(::LoadLibraryW(m_library.c_str()));
     if (m_hTrayLibrary.IsValid()) {
         m_pfnShellNotifyIcon = ProcAddress<ShellNotifyIconFn>(m_hTrayLibrary.Get(), "Shell_NotifyIconW");
         m_bWideEntry = m_pfnShellNotifyIcon != nullptr;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/Handle.h"
 #include "ui/TrayRecord.h"
@@ -21,7 +22,7 @@
 class CTrayIcon {
 public:
     // library: the shell library that serves the icon ("SHELL32").
-    explicit CTrayIcon(const wchar_t* library) : m_pszLibrary(library) {}
+    explicit CTrayIcon(std::wstring library) : m_library(std::move(library)) {}
     ~CTrayIcon();
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
@@ -58,7 +59,7 @@ private:
     BOOL CallShell(DWORD message);
     void Unload();
 
-    const wchar_t* m_pszLibrary;
+    std::wstring m_library;
     CLibrary m_hTrayLibrary;
     ShellNotifyIconFn m_pfnShellNotifyIcon = nullptr;
     bool m_bWideEntry = false;
