@@ -7,6 +7,7 @@
 #include "app/HelpText.h"
 #include "app/ProgramDir.h"
 #include "app/WindowPlace.h"
+#include "framework/Dpi.h"
 #include "framework/Path.h"
 #include "framework/Text.h"
 #include "i18n/Language.h"
@@ -32,12 +33,7 @@ CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, std::ws
     : CMovableDialog(IDD_MAIN, nullptr),
       m_readingSource(readings != nullptr ? *readings : SystemReadings()),
       m_tray(*this, startMinimized, std::move(trayLibrary)),
-      m_appIcon(AfxGetInstanceHandle(), IDI_APP),
-      m_redIcon(AfxGetInstanceHandle(), IDI_RED),
-      m_greenIcon(AfxGetInstanceHandle(), IDI_GREEN),
-      m_yellowIcon(AfxGetInstanceHandle(), IDI_YELLOW),
-      m_busyIcon(AfxGetInstanceHandle(), IDI_BUSY),
-      m_autoOffIcon(AfxGetInstanceHandle(), IDI_AUTOOFF)
+      m_icons(AfxGetInstanceHandle())
 {
 }
 
@@ -75,6 +71,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<WM_QUERYOPEN, &CMainDialog::OnQueryOpen, Default::None>(),
     OnMessage<WM_SYSCOLORCHANGE, &CMainDialog::OnSysColorChange, Default::After>(),
     OnMessage<WM_DISPLAYCHANGE, &CMainDialog::OnDisplayChange, Default::After>(),
+    OnMessage<WM_DPICHANGED, &CMainDialog::OnDpiChanged, Default::Before>(),
     OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(TaskbarCreatedMessage()),
 END_MESSAGE_MAP()
 
@@ -83,8 +80,8 @@ BOOL CMainDialog::OnInitDialog()
     CDialog::OnInitDialog();
 
     // The view sets the caption and the level icons at the first refresh.
-    SetIcon(m_appIcon.Large(), TRUE);
-    SetIcon(m_appIcon.Small(), FALSE);
+    m_icons.RefitWindow(WindowDpi(m_hWnd));
+    ShowIcons(WindowIcon::App, WindowIcon::App);
 
     // The window has a fixed size: Move, Minimize and Close remain.
     HMENU sysMenu = GetSystemMenu(FALSE);
@@ -154,23 +151,6 @@ void CMainDialog::OnApplyChanges()
     MessageBox(GetText(TextKey::SaveFailed) + "\n\n" + path, kProductName, MB_OK | MB_ICONEXCLAMATION);
 }
 
-const CIconPair& CMainDialog::Icons(WindowIcon icon) const
-{
-    switch (icon) {
-    case WindowIcon::Red:
-        return m_redIcon;
-    case WindowIcon::Yellow:
-        return m_yellowIcon;
-    case WindowIcon::Green:
-        return m_greenIcon;
-    case WindowIcon::Busy:
-        return m_busyIcon;
-    case WindowIcon::AutoOff:
-        break;
-    }
-    return m_autoOffIcon;
-}
-
 void CMainDialog::OnTimer(UINT_PTR)
 {
     // Stopped for the work and started again after it, so ticks never pile up.
@@ -202,12 +182,14 @@ void CMainDialog::ShowView()
     if (!m_bShown || view.title != m_shown.title)
         SetWindowText(view.title);
     if (!m_bShown || view.largeIcon != m_shown.largeIcon)
-        SetIcon(Icons(view.largeIcon).Large(), TRUE);
+        SetIcon(m_icons.Large(view.largeIcon), TRUE);
     if (!m_bShown || view.smallIcon != m_shown.smallIcon)
-        SetIcon(Icons(view.smallIcon).Small(), FALSE);
+        SetIcon(m_icons.Small(view.smallIcon), FALSE);
     m_shown = view;
     m_bShown = true;
     m_tray.Show(view.tip);
+    // Images a refit let go, which nothing shows any more.
+    m_icons.ReleaseRetired();
 }
 
 OptimizeStart CMainDialog::StartOptimize()
@@ -243,15 +225,31 @@ LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
     return 1;
 }
 
-void CMainDialog::RefitIcons()
+HICON CMainDialog::TrayImage() const
 {
-    bool refit = false;
-    for (CIconPair* pair : {&m_appIcon, &m_redIcon, &m_greenIcon, &m_yellowIcon, &m_busyIcon, &m_autoOffIcon})
-        refit = pair->Refit() || refit;
-    if (!refit)
-        return;
-    SetIcon(m_bShown ? Icons(m_shown.largeIcon).Large() : m_appIcon.Large(), TRUE);
-    SetIcon(m_bShown ? Icons(m_shown.smallIcon).Small() : m_appIcon.Small(), FALSE);
+    // The window's small icon, at the tray's size.
+    return m_icons.Tray(m_bShown ? m_shown.smallIcon : WindowIcon::App);
+}
+
+void CMainDialog::ShowIcons(WindowIcon large, WindowIcon small) const
+{
+    SetIcon(m_icons.Large(large), TRUE);
+    SetIcon(m_icons.Small(small), FALSE);
+}
+
+void CMainDialog::OnDpiChanged(UINT dpi, const RECT* suggested)
+{
+    // The dialog manager has scaled the layout and fonts (per-monitor
+    // awareness version 2); the window takes the place the system suggests,
+    // its icons the new sizes, and its caption is measured anew. The tray
+    // keeps its icon at the system's size.
+    SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_icons.RefitWindow(dpi)) {
+        ShowIcons(m_bShown ? m_shown.largeIcon : WindowIcon::App, m_bShown ? m_shown.smallIcon : WindowIcon::App);
+        m_icons.ReleaseRetired();
+    }
+    KeepCaptionOnWorkArea(m_hWnd);
 }
 
 LRESULT CMainDialog::OnTaskbarCreated(WPARAM, LPARAM)
@@ -387,10 +385,10 @@ void CMainDialog::OnPaint()
     GetClientRect(&rect);
     const int x = (rect.right - rect.left - cxIcon + 1) / 2;
     const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
-    ::DrawIcon(dc.m_hDC, x, y, m_appIcon.Large());
+    ::DrawIcon(dc.m_hDC, x, y, m_icons.Large(WindowIcon::App));
 }
 
 HCURSOR CMainDialog::OnQueryDragIcon()
 {
-    return static_cast<HCURSOR>(m_appIcon.Large());
+    return static_cast<HCURSOR>(m_icons.Large(WindowIcon::App));
 }

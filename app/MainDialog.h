@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "app/IconSet.h"
 #include "app/MainView.h"
 #include "app/Readings.h"
 #include "app/Run.h"
@@ -16,7 +17,6 @@
 #include "app/Tray.h"
 #include "framework/Afx.h"
 #include "optimizer/Optimizer.h"
-#include "ui/Icons.h"
 #include "ui/SettingsValues.h"
 
 // From a copy started with "/optimize": start a run as Optimize would;
@@ -67,6 +67,7 @@ private:
     BOOL OnQueryOpen();
     void OnSysColorChange();
     void OnDisplayChange();
+    void OnDpiChanged(UINT dpi, const RECT* suggested);
 
     // Reads the settings (defaults from the last reading) and applies
     // them: position, layer and the tray icon.
@@ -85,19 +86,16 @@ private:
     // settings and a fresh memory reading, shown at once when it starts.
     OptimizeStart StartOptimize();
     // What the tray asks of the window (CTrayWindow).
-    HICON TrayImage() const override { return GetIcon(FALSE); }
-    void RefitTrayImage() override { RefitIcons(); }
+    HICON TrayImage() const override;
+    void RefitTrayImage() override { m_icons.RefitTray(); }
     std::string TrayTip(bool justAdded) const override { return justAdded ? CurrentView().addTip : CurrentView().tip; }
     void ShowInLayer(bool show) override { SetLayer(SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW)); }
     void SayTrayMissing() override;
-    // The icons again at the system's sizes when these changed, the
-    // window's included.
-    void RefitIcons();
+    void ShowIcons(WindowIcon large, WindowIcon small) const;
     // The layer the settings ask for: topmost or not.
     HWND Layer() const;
     // SetWindowPos in that layer.
     void SetLayer(UINT flags) const;
-    const CIconPair& Icons(WindowIcon icon) const;
 
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;
@@ -107,15 +105,9 @@ private:
     CTray m_tray;  // where the window is, and its tray icon
     CSettingsStore m_store;
     SettingsValues m_settings;
-    // Each at the system's large and small icon size: the window shows a
-    // pair, the tray its small icon; the busy one replaces the small icon
-    // during a run.
-    CIconPair m_appIcon;
-    CIconPair m_redIcon;
-    CIconPair m_greenIcon;
-    CIconPair m_yellowIcon;
-    CIconPair m_busyIcon;
-    CIconPair m_autoOffIcon;
+    // The window shows a large and a small one, the tray a small one of
+    // its own size; the busy one replaces the small icon during a run.
+    CIconSet m_icons;
     std::string m_strProgramDir;  // ends in a backslash; empty when unknown
 
     // The inputs of the view besides the settings and the texts.

@@ -10,8 +10,9 @@
 #include "i18n/TextTable.h"
 #include "measure/MemoryUnits.h"
 
-// The window's icons: a level icon, or the busy one during a run.
-enum class WindowIcon { AutoOff, Red, Yellow, Green, Busy };
+// The window's icons: a level icon, or the busy one during a run; the
+// program's own before the first view.
+enum class WindowIcon { AutoOff, Red, Yellow, Green, Busy, App };
 
 // The level icon: red below 12 percent free, green from 67 percent, yellow
 // in between; the auto-off icon whenever automatic optimization is off

@@ -2,24 +2,16 @@
 
 #include <algorithm>
 
-#include "framework/Handle.h"
+#include "framework/Dpi.h"
 #include "framework/WorkArea.h"
 
 namespace {
 
 // The caption's height at the window's own DPI, which differs from the
-// system's on a monitor of another scale (Windows 10 1607 and later).
+// system's on a monitor of another scale.
 int CaptionHeight(HWND hwnd)
 {
-    typedef UINT(WINAPI * DpiForWindowFn)(HWND);
-    typedef int(WINAPI * MetricsForDpiFn)(int, UINT);
-    static const HMODULE user32 = ::GetModuleHandleW(L"user32");
-    static const auto dpiForWindow = ProcAddress<DpiForWindowFn>(user32, "GetDpiForWindow");
-    static const auto metricsForDpi = ProcAddress<MetricsForDpiFn>(user32, "GetSystemMetricsForDpi");
-    const UINT dpi = dpiForWindow != nullptr ? dpiForWindow(hwnd) : 0;
-    if (dpi != 0 && metricsForDpi != nullptr)
-        return metricsForDpi(SM_CYCAPTION, dpi);
-    return ::GetSystemMetrics(SM_CYCAPTION);
+    return MetricForDpi(SM_CYCAPTION, WindowDpi(hwnd));
 }
 
 // WM_GETTITLEBARINFOEX (Windows Vista and later): the caption buttons'

@@ -17,6 +17,7 @@ target_compile_options(core PRIVATE ${WARNINGS})
 
 add_library(framework STATIC
     framework/Dialog.cpp
+    framework/Dpi.cpp
     framework/File.cpp
     framework/Gdi.cpp
     framework/Text.cpp
@@ -54,6 +55,7 @@ set_source_files_properties(resources/bkfr.rc PROPERTIES OBJECT_DEPENDS
 # can run its windows in-process.
 add_library(bkfr_app STATIC
     app/HelpCommands.cpp
+    app/IconSet.cpp
     app/ProgramDir.cpp
     app/MainDialog.cpp
     app/Readings.cpp

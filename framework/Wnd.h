@@ -251,6 +251,23 @@ struct Cracker<WM_SIZE> {
         return 0;
     }
 };
+// void OnDpiChanged(UINT dpi, const RECT* suggested): the window moved to a
+// monitor of another scale (Windows 8.1 and later; the headers lack the
+// number when built for Windows XP)
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+template <>
+struct Cracker<WM_DPICHANGED> {
+    template <class T>
+    using Handler = void (T::*)(UINT, const RECT*);
+    template <class T>
+    static LRESULT Call(T& t, Handler<T> f, WPARAM wParam, LPARAM lParam)
+    {
+        (t.*f)(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+};
 // void OnSysCommand(UINT nID, LPARAM lParam)
 template <>
 struct Cracker<WM_SYSCOMMAND> {

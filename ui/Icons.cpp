@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/Dpi.h"
+
 namespace {
 
 // A locked resource and its size in bytes; null when there is none.
@@ -31,48 +33,48 @@ const DWORD kGroupEntryBytes = 14;
 
 HICON CIconPair::Large() const
 {
-    return Load(m_hLarge, m_bLargeTried, m_cxLarge, SM_CXICON, SM_CYICON);
+    return Load(m_large, SM_CXICON, SM_CYICON);
 }
 
 HICON CIconPair::Small() const
 {
-    return Load(m_hSmall, m_bSmallTried, m_cxSmall, SM_CXSMICON, SM_CYSMICON);
+    return Load(m_small, SM_CXSMICON, SM_CYSMICON);
 }
 
-HICON CIconPair::Load(HICON& icon, bool& tried, int& cx, int cxMetric, int cyMetric) const
+HICON CIconPair::Load(Image& image, int cxMetric, int cyMetric) const
 {
-    if (!tried) {
-        tried = true;
-        cx = ::GetSystemMetrics(cxMetric);
-        icon = LoadIconAt(m_instance, m_id, cx, ::GetSystemMetrics(cyMetric));
+    if (!image.tried) {
+        image.tried = true;
+        image.cx = MetricForDpi(cxMetric, m_dpi);
+        image.icon = LoadIconAt(m_instance, m_id, image.cx, MetricForDpi(cyMetric, m_dpi));
     }
-    return icon;
+    return image.icon;
 }
 
-bool CIconPair::Refit()
+bool CIconPair::Refit(UINT dpi, std::vector<HICON>& retired)
 {
-    const bool largeLetGo = Refit(m_hLarge, m_bLargeTried, m_cxLarge, SM_CXICON);
-    const bool smallLetGo = Refit(m_hSmall, m_bSmallTried, m_cxSmall, SM_CXSMICON);
+    m_dpi = dpi;
+    const bool largeLetGo = Refit(m_large, SM_CXICON, retired);
+    const bool smallLetGo = Refit(m_small, SM_CXSMICON, retired);
     return largeLetGo || smallLetGo;
 }
 
-bool CIconPair::Refit(HICON& icon, bool& tried, int cx, int cxMetric)
+bool CIconPair::Refit(Image& image, int cxMetric, std::vector<HICON>& retired) const
 {
-    if (!tried || cx == ::GetSystemMetrics(cxMetric))
+    if (!image.tried || image.cx == MetricForDpi(cxMetric, m_dpi))
         return false;
-    if (icon != nullptr)
-        ::DestroyIcon(icon);
-    icon = nullptr;
-    tried = false;
+    if (image.icon != nullptr)
+        retired.push_back(image.icon);
+    image = Image();
     return true;
 }
 
 CIconPair::~CIconPair()
 {
-    if (m_hLarge != nullptr)
-        ::DestroyIcon(m_hLarge);
-    if (m_hSmall != nullptr)
-        ::DestroyIcon(m_hSmall);
+    for (const Image* image : {&m_large, &m_small}) {
+        if (image->icon != nullptr)
+            ::DestroyIcon(image->icon);
+    }
 }
 
 HICON LoadIconAt(HINSTANCE instance, int id, int cx, int cy)

@@ -1,13 +1,15 @@
 // The program's icons, each loaded at the two sizes the system shows icons
 // at: large (SM_CXICON: Alt+Tab, the minimized window) and small
-// (SM_CXSMICON: title bar, taskbar, notification area).
+// (SM_CXSMICON: title bar, taskbar, notification area), at a DPI.
 #pragma once
 
 #include <windows.h>
 
-// One icon resource at the large and the small size, owned: the icons are
-// destroyed with the object. Each size is loaded the first time it is asked
-// for, so that a start decodes only the images it shows.
+#include <vector>
+
+// One icon resource at the large and the small size of one DPI, owned:
+// the icons are destroyed with the object. Each size is loaded the first
+// time it is asked for, so that a start decodes only the images it shows.
 class CIconPair {
 public:
     CIconPair(HINSTANCE instance, int id) : m_instance(instance), m_id(id) {}
@@ -17,26 +19,27 @@ public:
 
     HICON Large() const;
     HICON Small() const;
-    // Lets go of the images whose size the system no longer shows icons at
-    // (the display's scale changed), so that they load again at the current
-    // size; true when it let one go. Handles given out before are then
-    // destroyed.
-    bool Refit();
+    // The sizes from now on are those of `dpi` (0: the system's). Images of
+    // another size are let go, so that they load again at the new one; true
+    // when one was. Their handles go to `retired`, whose owner destroys
+    // them once nothing shows them.
+    bool Refit(UINT dpi, std::vector<HICON>& retired);
 
 private:
-    HICON Load(HICON& icon, bool& tried, int& cx, int cxMetric, int cyMetric) const;
-    static bool Refit(HICON& icon, bool& tried, int cx, int cxMetric);
+    struct Image {
+        HICON icon = nullptr;
+        bool tried = false;  // a size that failed to load is not tried at every tick
+        int cx = 0;          // the width it was loaded at (icons are square)
+    };
+
+    HICON Load(Image& image, int cxMetric, int cyMetric) const;
+    bool Refit(Image& image, int cxMetric, std::vector<HICON>& retired) const;
 
     HINSTANCE m_instance;
     int m_id;
-    // Once tried, a size that failed to load is not tried at every tick.
-    mutable HICON m_hLarge = nullptr;
-    mutable HICON m_hSmall = nullptr;
-    mutable bool m_bLargeTried = false;
-    mutable bool m_bSmallTried = false;
-    // The width each was loaded at (icons are square).
-    mutable int m_cxLarge = 0;
-    mutable int m_cxSmall = 0;
+    UINT m_dpi = 0;
+    mutable Image m_large;
+    mutable Image m_small;
 };
 
 // Icon resource `id` at cx by cy pixels, or null; the caller destroys it.

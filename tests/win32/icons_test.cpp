@@ -11,6 +11,7 @@
 #include "app/MainDialog.h"
 #include "resources/resource.h"
 #include "tests/win32/FakeReadings.h"
+#include "tests/win32/StandInShell.h"
 #include "tests/win32/Support.h"
 #include "ui/Icons.h"
 
@@ -145,4 +146,46 @@ TEST(IconResources, WhereTrueColourCannotBeReadEachIconHasItsSixteenColourImage)
                 ::DestroyIcon(icon);
         }
     }
+}
+
+TEST_F(IconsTest, AMoveToAMonitorOfAnotherScaleTakesTheSuggestedPlaceAndIconsOfItsSizeAndTheTrayKeepsItsOwn)
+{
+    RecordingShell shell;
+    WriteIni("SysTrayIcon=1\r\n");
+    const FakeReadings readings;
+    CMainDialog dlg(false, &readings, shell.Path());
+    RunModal(dlg, [&] {
+        RECT work, window;
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        dlg.GetWindowRect(&window);
+        const HICON shownBefore = dlg.GetIcon(TRUE);
+        const Call trayBefore = shell.Last();
+        // To 144 dots per inch: the window half as large again, where the
+        // system suggests; the second time with its caption above the work
+        // area, from where it comes down to be grabbed.
+        const LONG width = (window.right - window.left) * 3 / 2, height = (window.bottom - window.top) * 3 / 2;
+        const struct {
+            LONG top;
+            bool comesDown;
+        } rows[] = {{work.top + 40, false}, {work.top - 200, true}};
+        for (const auto& row : rows) {
+            RECT suggested = {work.left + 30, row.top, work.left + 30 + width, row.top + height};
+            dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+            dlg.GetWindowRect(&window);
+            EXPECT_EQ(std::make_pair(width, height), std::make_pair(window.right - window.left, window.bottom - window.top));
+            // The caption's first row, down the window's middle.
+            const LONG middle = (window.left + window.right) / 2;
+            LONG caption = window.top;
+            while (caption < window.bottom && dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(middle, caption)) != HTCAPTION)
+                ++caption;
+            if (row.comesDown)
+                EXPECT_EQ(work.top, caption);
+            else
+                EXPECT_EQ(std::make_pair(suggested.left, suggested.top), std::make_pair(window.left, window.top));
+        }
+        EXPECT_EQ(Size(48, 48), IconSize(dlg.GetIcon(TRUE)));
+        EXPECT_EQ(Size(24, 24), IconSize(dlg.GetIcon(FALSE)));
+        EXPECT_EQ(Size(0, 0), IconSize(shownBefore)) << "the old image let go";
+        EXPECT_EQ(trayBefore.calls, shell.Last().calls) << "the tray's icon stays at the system's size";
+    });
 }

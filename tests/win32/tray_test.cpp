@@ -7,6 +7,7 @@
 #include "i18n/TextTable.h"
 #include "resources/resource.h"
 #include "tests/win32/FakeReadings.h"
+#include "tests/win32/StandInShell.h"
 #include "tests/win32/Support.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayMenu.h"
@@ -19,67 +20,6 @@ using namespace win32test;
 namespace {
 
 using TrayTest = MainWindowFixture;
-
-// A stand-in of the shell beside the test program (the test runner puts
-// them there).
-std::wstring StandIn(const char* variant)
-{
-    const std::wstring path = Widen(ProgramDir() + "fake-shell32-" + variant + ".dll");
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(path.c_str())) << Narrow(path);
-    return path;
-}
-
-struct Call {
-    LONG calls = 0;
-    DWORD message = 0;
-    NotifyIconRecordW record{};
-};
-
-// The stand-in that takes every call and records the last one; held
-// loaded, so that what it recorded outlives a removed icon.
-class RecordingShell {
-public:
-    RecordingShell() : m_path(StandIn("records")), m_module(::LoadLibraryW(m_path.c_str())) {}
-    ~RecordingShell() { ::FreeLibrary(m_module); }
-    RecordingShell(const RecordingShell&) = delete;
-    RecordingShell& operator=(const RecordingShell&) = delete;
-
-    const std::wstring& Path() const { return m_path; }
-    Call Last() const
-    {
-        const auto recorded = Export<LONG(WINAPI*)(DWORD*, void*)>("RecordedNotifyIcon");
-        Call call;
-        if (recorded != nullptr)
-            call.calls = recorded(&call.message, &call.record);
-        return call;
-    }
-
-    // Forgets every icon, as a shell that was started again.
-    void Empty() const
-    {
-        const auto empty = Export<void(WINAPI*)()>("EmptyNotifyIcons");
-        if (empty != nullptr)
-            empty();
-    }
-
-    // The next `refusals` adds report failure, as at logon; `kept`: their
-    // icons are held all the same.
-    void Refuse(LONG refusals, BOOL kept) const
-    {
-        Export<void(WINAPI*)(LONG, BOOL)>("RefuseNotifyIcons")(refusals, kept);
-    }
-    LONG Held() const { return Export<LONG(WINAPI*)()>("HeldNotifyIcons")(); }
-
-private:
-    template <typename Fn>
-    Fn Export(const char* name) const
-    {
-        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(m_module, name)));
-    }
-
-    std::wstring m_path;
-    HMODULE m_module;
-};
 
 // The shell's announcement that its taskbar was made again.
 void AnnounceTaskbar(const CWnd& wnd)
@@ -137,7 +77,7 @@ TEST_F(TrayTest, TheIconShowsTheViewAndANewTaskbarKeepsItAndTheWindowInTheTray)
     RunModal(dlg, [&] {
         // The icon shows the view's tip and image from the first refresh on.
         EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(shell.Last().record.szTip));
-        EXPECT_EQ(dlg.GetIcon(FALSE), shell.Last().record.hIcon);
+        EXPECT_TRUE(ShowsIcon(shell.Last().record.hIcon, IDI_YELLOW));
         dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         // The shell still holds the icon (the display's scale changed), or
         // was started again and holds none.
@@ -157,7 +97,7 @@ TEST_F(TrayTest, TheIconShowsTheViewAndANewTaskbarKeepsItAndTheWindowInTheTray)
             EXPECT_EQ(before + c.calls, call.calls) << c.emptied;
             EXPECT_EQ(c.last, call.message) << c.emptied;
             EXPECT_EQ(L"Brisklet Free - 262,656 Free Free", std::wstring(call.record.szTip)) << c.emptied;
-            EXPECT_EQ(dlg.GetIcon(FALSE), call.record.hIcon) << c.emptied;
+            EXPECT_TRUE(ShowsIcon(call.record.hIcon, IDI_YELLOW)) << c.emptied;
             dlg.SendMessage(WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
             dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
             PumpMessages();
