@@ -3,8 +3,6 @@
 #include <utility>
 
 #include "app/CommandLine.h"
-#include "app/HelpCommands.h"
-#include "app/HelpText.h"
 #include "app/ProgramDir.h"
 #include "app/WindowPlace.h"
 #include "framework/Dpi.h"
@@ -17,7 +15,6 @@
 #include "resources/resource.h"
 #include "ui/AboutDialog.h"
 #include "ui/SettingsDialog.h"
-#include "ui/TrayMenu.h"
 
 namespace {
 
@@ -35,6 +32,8 @@ CMainDialog::CMainDialog(bool startMinimized, const CReadings* readings, std::ws
       m_tray(*this, startMinimized, std::move(trayLibrary)),
       m_icons(AfxGetInstanceHandle())
 {
+    // The program's own icon until the first view.
+    m_shown.largeIcon = m_shown.smallIcon = WindowIcon::App;
 }
 
 void CMainDialog::DoDataExchange(CDataExchange* pDX)
@@ -79,9 +78,10 @@ BOOL CMainDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    // The view sets the caption and the level icons at the first refresh.
+    // The program's icon, at the window's DPI, until the first view sets
+    // the caption and the level icons.
     m_icons.RefitWindow(WindowDpi(m_hWnd));
-    ShowIcons(WindowIcon::App, WindowIcon::App);
+    ShowIcons();
 
     // The window has a fixed size: Move, Minimize and Close remain.
     HMENU sysMenu = GetSystemMenu(FALSE);
@@ -106,21 +106,6 @@ BOOL CMainDialog::OnInitDialog()
 BOOL CMainDialog::OnQueryOpen()
 {
     return m_tray.RefusesRestore() ? FALSE : static_cast<BOOL>(DefaultResult());
-}
-
-void CMainDialog::OnWindowPosChanging(WINDOWPOS* pos)
-{
-    m_tray.OnWindowPosChanging(pos);
-}
-
-HWND CMainDialog::Layer() const
-{
-    return m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST;
-}
-
-void CMainDialog::SetLayer(UINT flags) const
-{
-    SetWindowPos(Layer(), 0, 0, 0, 0, SWP_NOSIZE | flags);
 }
 
 void CMainDialog::LoadSettings()
@@ -201,11 +186,6 @@ OptimizeStart CMainDialog::StartOptimize()
     return start;
 }
 
-void CMainDialog::OnOptimize()
-{
-    StartOptimize();
-}
-
 LRESULT CMainDialog::OnOptimizeRequest(WPARAM, LPARAM)
 {
     return ExitCodeOf(StartOptimize());
@@ -225,31 +205,22 @@ LRESULT CMainDialog::OnWorkerDone(WPARAM, LPARAM)
     return 1;
 }
 
-HICON CMainDialog::TrayImage() const
+void CMainDialog::ShowIcons() const
 {
-    // The window's small icon, at the tray's size.
-    return m_icons.Tray(m_bShown ? m_shown.smallIcon : WindowIcon::App);
-}
-
-void CMainDialog::ShowIcons(WindowIcon large, WindowIcon small) const
-{
-    SetIcon(m_icons.Large(large), TRUE);
-    SetIcon(m_icons.Small(small), FALSE);
+    SetIcon(m_icons.Large(m_shown.largeIcon), TRUE);
+    SetIcon(m_icons.Small(m_shown.smallIcon), FALSE);
 }
 
 void CMainDialog::OnDpiChanged(UINT dpi, const RECT* suggested)
 {
     // The dialog manager has scaled the layout and fonts (per-monitor
-    // awareness version 2); the window takes the place the system suggests,
-    // its icons the new sizes, and its caption is measured anew. The tray
-    // keeps its icon at the system's size.
-    SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // awareness version 2); the window's icons take the new sizes, the
+    // tray's stay at the system's.
+    TakeSuggestedPlace(m_hWnd, *suggested);
     if (m_icons.RefitWindow(dpi)) {
-        ShowIcons(m_bShown ? m_shown.largeIcon : WindowIcon::App, m_bShown ? m_shown.smallIcon : WindowIcon::App);
+        ShowIcons();
         m_icons.ReleaseRetired();
     }
-    KeepCaptionOnWorkArea(m_hWnd);
 }
 
 LRESULT CMainDialog::OnTaskbarCreated(WPARAM, LPARAM)
@@ -267,11 +238,6 @@ LRESULT CMainDialog::OnTrayNotify(WPARAM, LPARAM lParam)
 void CMainDialog::SayTrayMissing()
 {
     MessageBox("Error: System tray icon not available!", kProductName, MB_OK);
-}
-
-void CMainDialog::OnContextMenu(HWND, POINT)
-{
-    ShowTrayMenu(m_hWnd);
 }
 
 void CMainDialog::OnSettings()
@@ -297,44 +263,9 @@ void CMainDialog::OnAbout()
     dlg.DoModal();
 }
 
-void CMainDialog::OnWebsite()
-{
-    RunHelper(m_hWnd, m_strProgramDir, kWebsiteArgument);
-}
-
-void CMainDialog::OnSendEmail()
-{
-    RunHelper(m_hWnd, m_strProgramDir, kSendEmailArgument);
-}
-
-void CMainDialog::OnDocumentation()
-{
-    RunHelper(m_hWnd, m_strProgramDir, kDocumentationArgument);
-}
-
-void CMainDialog::OnReadme()
-{
-    RunHelper(m_hWnd, m_strProgramDir, kReadmeArgument);
-}
-
-void CMainDialog::OnSysColorChange()
-{
-    m_panel.OnSysColorChange();
-}
-
-void CMainDialog::OnDisplayChange()
-{
-    m_panel.OnDisplayChange();
-}
-
 void CMainDialog::OnCancel()
 {
     // Escape does not end the program.
-}
-
-void CMainDialog::OnFileExit()
-{
-    EndDialog(0);
 }
 
 void CMainDialog::OnDestroy()

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "app/HelpCommands.h"
+#include "app/HelpText.h"
 #include "app/IconSet.h"
 #include "app/MainView.h"
 #include "app/Readings.h"
@@ -18,6 +20,7 @@
 #include "framework/Afx.h"
 #include "optimizer/Optimizer.h"
 #include "ui/SettingsValues.h"
+#include "ui/TrayMenu.h"
 
 // From a copy started with "/optimize": start a run as Optimize would;
 // answers with that copy's exit code. Its number stays, since another
@@ -45,28 +48,28 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
-    void OnFileExit();
-    void OnOptimize();
+    void OnFileExit() { EndDialog(0); }
+    void OnOptimize() { StartOptimize(); }
     void OnSettings();
     void OnApplyChanges();
     void OnAbout();
-    void OnWebsite();
-    void OnSendEmail();
-    void OnDocumentation();
-    void OnReadme();
+    void OnWebsite() { RunHelper(m_hWnd, m_strProgramDir, kWebsiteArgument); }
+    void OnSendEmail() { RunHelper(m_hWnd, m_strProgramDir, kSendEmailArgument); }
+    void OnDocumentation() { RunHelper(m_hWnd, m_strProgramDir, kDocumentationArgument); }
+    void OnReadme() { RunHelper(m_hWnd, m_strProgramDir, kReadmeArgument); }
     void OnSize(UINT nType, int cx, int cy);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnWorkerStep(WPARAM wParam, LPARAM lParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
-    void OnContextMenu(HWND hWnd, POINT point);
+    void OnContextMenu(HWND, POINT) { ShowTrayMenu(m_hWnd); }
     void OnEndSession(BOOL bEnding);
-    void OnWindowPosChanging(WINDOWPOS* pos);
+    void OnWindowPosChanging(WINDOWPOS* pos) { m_tray.OnWindowPosChanging(pos); }
     LRESULT OnOptimizeRequest(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     BOOL OnQueryOpen();
-    void OnSysColorChange();
-    void OnDisplayChange();
+    void OnSysColorChange() { m_panel.OnSysColorChange(); }
+    void OnDisplayChange() { m_panel.OnDisplayChange(); }
     void OnDpiChanged(UINT dpi, const RECT* suggested);
 
     // Reads the settings (defaults from the last reading) and applies
@@ -86,16 +89,17 @@ private:
     // settings and a fresh memory reading, shown at once when it starts.
     OptimizeStart StartOptimize();
     // What the tray asks of the window (CTrayWindow).
-    HICON TrayImage() const override;
+    HICON TrayImage() const override { return m_icons.Tray(m_shown.smallIcon); }
     void RefitTrayImage() override { m_icons.RefitTray(); }
     std::string TrayTip(bool justAdded) const override { return justAdded ? CurrentView().addTip : CurrentView().tip; }
     void ShowInLayer(bool show) override { SetLayer(SWP_NOMOVE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW)); }
     void SayTrayMissing() override;
-    void ShowIcons(WindowIcon large, WindowIcon small) const;
+    // The icons of the view shown, anew.
+    void ShowIcons() const;
     // The layer the settings ask for: topmost or not.
-    HWND Layer() const;
+    HWND Layer() const { return m_settings.m_bStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST; }
     // SetWindowPos in that layer.
-    void SetLayer(UINT flags) const;
+    void SetLayer(UINT flags) const { SetWindowPos(Layer(), 0, 0, 0, 0, SWP_NOSIZE | flags); }
 
     static const UINT_PTR kRefreshTimer = 1;
     static const UINT kRefreshMs = 500;

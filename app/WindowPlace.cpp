@@ -103,6 +103,13 @@ void OpenAt(HWND hwnd, HWND insertAfter, ScreenPoint stored)
     KeepCaptionOnWorkArea(hwnd);
 }
 
+void TakeSuggestedPlace(HWND hwnd, const RECT& suggested)
+{
+    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepCaptionOnWorkArea(hwnd);
+}
+
 bool NormalPosition(HWND hwnd, ScreenPoint& at)
 {
     WINDOWPLACEMENT placement{};

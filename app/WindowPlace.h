@@ -20,6 +20,11 @@ void OpenAt(HWND hwnd, HWND insertAfter, ScreenPoint stored);
 // minimized window answers for its icon).
 void KeepCaptionOnWorkArea(HWND hwnd);
 
+// Moves the window to the rectangle the system suggests for a monitor of
+// another scale, then keeps its caption, measured anew at that scale, where
+// it can be grabbed.
+void TakeSuggestedPlace(HWND hwnd, const RECT& suggested);
+
 // The top-left corner of the window's normal position on the screen,
 // however it was minimized (or hidden in the tray): what OpenAt takes. False
 // when the system does not tell.
