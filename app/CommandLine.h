@@ -24,8 +24,8 @@ extern const char kSwitchesHelp[];
 
 // Exit codes of a start with "/optimize", the same whether the run takes
 // place in that process or in the running copy.
-constexpr int kExitOptimized = 0;     // the start test passed, whatever the allocations then gave
-constexpr int kExitNotNeeded = 1;     // more memory is free than the run would free
-constexpr int kExitCouldNotRun = 2;   // no run could start (or the running copy did not answer); also an unknown switch
+constexpr int kExitOptimized = 0;    // the start test passed, whatever the allocations then gave
+constexpr int kExitNotNeeded = 1;    // more memory is free than the run would free
+constexpr int kExitCouldNotRun = 2;  // no run could start (or the running copy did not answer); also an unknown switch
 
 int ExitCodeOf(OptimizeStart start);

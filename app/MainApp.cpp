@@ -36,8 +36,8 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param)
     wchar_t name[16] = L"";
     if (::GetClassNameW(hwnd, name, 16) == 0 || lstrcmpW(name, L"#32770") != 0)
         return TRUE;
-    if (HasControl(hwnd, IDC_FREERAM_METER, L"msctls_progress32") && HasControl(hwnd, IDC_CPU_METER, L"msctls_progress32") &&
-        HasControl(hwnd, IDC_OPTIMIZE, L"Button")) {
+    if (HasControl(hwnd, IDC_FREERAM_METER, L"msctls_progress32") &&
+        HasControl(hwnd, IDC_CPU_METER, L"msctls_progress32") && HasControl(hwnd, IDC_OPTIMIZE, L"Button")) {
         *reinterpret_cast<HWND*>(param) = hwnd;
         return FALSE;
     }
@@ -122,7 +122,8 @@ BOOL CMainApp::InitInstance()
         if (running == nullptr) {
             // A start in the tray (at logon) says nothing.
             if (mode == StartMode::Normal)
-                ::MessageBoxW(nullptr, Widen(kNoAnswer).c_str(), Widen(kProductName).c_str(), MB_OK | MB_ICONEXCLAMATION);
+                ::MessageBoxW(nullptr, Widen(kNoAnswer).c_str(), Widen(kProductName).c_str(),
+                              MB_OK | MB_ICONEXCLAMATION);
             m_nExitCode = kExitNoAnswer;
         } else if (mode == StartMode::Normal) {
             // A start in the tray leaves the running copy as it is.

@@ -43,6 +43,8 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
     m_panel.DoDataExchange(pDX);
 }
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<WM_PAINT, &CMainDialog::OnPaint, Default::None>(),
     OnMessage<WM_QUERYDRAGICON, &CMainDialog::OnQueryDragIcon, Default::None>(),
@@ -73,6 +75,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CMovableDialog)
     OnMessage<WM_DPICHANGED, &CMainDialog::OnDpiChanged, Default::Before>(),
     OnRegisteredMessage<&CMainDialog::OnTaskbarCreated>(TaskbarCreatedMessage()),
 END_MESSAGE_MAP()
+// clang-format on
 
 BOOL CMainDialog::OnInitDialog()
 {

@@ -57,8 +57,7 @@ MainView FormatMainView(const ShownFigures& figures, int cpuLoad, std::uint32_t 
         view.smallIcon = WindowIcon::Busy;
     } else {
         view.freeRamLine = FreeRamLine(texts[TextKey::FreeRam], figures.freeKb, kb);
-        view.pageFileLine =
-            PageFileLine(texts[TextKey::SwapFile], figures.pageFileUsedMb, figures.pageFileTotalMb, mb);
+        view.pageFileLine = PageFileLine(texts[TextKey::SwapFile], figures.pageFileUsedMb, figures.pageFileTotalMb, mb);
         view.freeRam = Meter(static_cast<int>(figures.freePercent));
         view.memoryLoad = Meter(static_cast<int>(figures.memoryLoad));
         view.pageFile = Meter(figures.pageFileUsedPercent);

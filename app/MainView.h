@@ -41,8 +41,8 @@ struct MeterView {
 // its start until the first tick after it ended; its title until it ends.
 struct RunView {
     bool busy = false;
-    std::string title;    // the window title of its current step; empty once it ended
-    std::string tipText;  // after "Brisklet Free - ", in the language of its start
+    std::string title;                       // the window title of its current step; empty once it ended
+    std::string tipText;                     // after "Brisklet Free - ", in the language of its start
     WindowIcon level = WindowIcon::AutoOff;  // the large icon, as at its start
 };
 
@@ -58,8 +58,8 @@ struct MainView {
     MeterView cpu;
     WindowIcon largeIcon = WindowIcon::AutoOff;  // Alt+Tab, the minimized window
     WindowIcon smallIcon = WindowIcon::AutoOff;  // title bar, taskbar and tray
-    std::string tip;     // the tray tip (the tray cuts it to its field)
-    std::string addTip;  // the tip of an icon added now
+    std::string tip;                             // the tray tip (the tray cuts it to its field)
+    std::string addTip;                          // the tip of an icon added now
     std::string title;
 };
 

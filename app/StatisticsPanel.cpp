@@ -47,8 +47,8 @@ void CStatisticsPanel::Show(const MainView& view, const MainView* shown)
         int id;
         const std::string MainView::*line;
     } lines[] = {
-        {IDC_FREERAM_LINE, &MainView::freeRamLine},     {IDC_MEMORYLOAD_CAPTION, &MainView::memoryLoadCaption},
-        {IDC_TOTALRAM_LINE, &MainView::totalRamLine},   {IDC_PAGEFILE_LINE, &MainView::pageFileLine},
+        {IDC_FREERAM_LINE, &MainView::freeRamLine},   {IDC_MEMORYLOAD_CAPTION, &MainView::memoryLoadCaption},
+        {IDC_TOTALRAM_LINE, &MainView::totalRamLine}, {IDC_PAGEFILE_LINE, &MainView::pageFileLine},
         {IDC_UPTIME_LINE, &MainView::uptimeLine},
     };
     for (const auto& line : lines) {

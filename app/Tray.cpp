@@ -15,8 +15,7 @@ void RegisterTaskbarCreated()
     // An elevated copy hears it from the user's shell only when it lets the
     // message through; Windows before Vista has no such filter.
     typedef BOOL(WINAPI * ChangeFilterFn)(UINT message, DWORD flag);
-    const auto changeFilter =
-        ProcAddress<ChangeFilterFn>(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter");
+    const auto changeFilter = ProcAddress<ChangeFilterFn>(::GetModuleHandleW(L"user32"), "ChangeWindowMessageFilter");
     const DWORD kAllow = 1;  // MSGFLT_ADD
     if (changeFilter != nullptr && g_wmTaskbarCreated != 0)
         changeFilter(g_wmTaskbarCreated, kAllow);
@@ -31,8 +30,7 @@ const UINT& TaskbarCreatedMessage()
 
 CTray::CTray(CTrayWindow& window, bool startInTray, std::wstring library)
     : m_window(window), m_presence(startInTray), m_icon(std::move(library))
-{
-}
+{}
 
 void CTray::Start(HWND hwnd, bool iconWanted)
 {

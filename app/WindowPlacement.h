@@ -12,9 +12,9 @@
 // between the system icon and the caption buttons moves the window when
 // dragged.
 struct CaptionGeometry {
-    int top;        // the top frame's height
-    int height;     // the caption's height
-    int grabLeft;   // the stretch, [grabLeft, grabRight)
+    int top;       // the top frame's height
+    int height;    // the caption's height
+    int grabLeft;  // the stretch, [grabLeft, grabRight)
     int grabRight;
 };
 

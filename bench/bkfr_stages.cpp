@@ -55,8 +55,7 @@ LRESULT CALLBACK Dialog(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return ::CallWindowProcW(g_dialogProc, hwnd, message, wParam, lParam);
     WriteStageMark("dialog");
     const HWND line = ::GetDlgItem(hwnd, IDC_FREERAM_LINE);
-    g_lineProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Line)));
+    g_lineProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Line)));
     const LRESULT result = ::CallWindowProcW(g_dialogProc, hwnd, message, wParam, lParam);
     WriteStageMark("refresh");
     g_taking = ::SetWindowsHookExW(WH_GETMESSAGE, &Taken, nullptr, ::GetCurrentThreadId());
@@ -70,8 +69,8 @@ LRESULT CALLBACK Creation(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && ::GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16) &&
         lstrcmpW(name, L"#32770") == 0) {
         g_dialog = reinterpret_cast<HWND>(wParam);
-        g_dialogProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(g_dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Dialog)));
+        g_dialogProc =
+            reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(g_dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Dialog)));
         ::UnhookWindowsHookEx(g_creation);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -111,8 +111,7 @@ Start TimeStart(const std::string& program, const LARGE_INTEGER& frequency)
     Start result{-1.0, 0.0};
     const long long calledUs = SystemTimeUs();
     const double start = Now(frequency);
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &si,
-                          &pi))
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &si, &pi))
         return result;
     result.created = static_cast<double>(CreationTimeUs(pi.hProcess) - calledUs) / 1000.0;
     // A window just shown is visible a moment before the system gives it

@@ -25,7 +25,10 @@ public:
     {
         return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str())));
     }
-    int SetCurSel(int nSelect) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
+    int SetCurSel(int nSelect) const
+    {
+        return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+    }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
 };
 

@@ -83,14 +83,20 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     OnCommand<&CDialog::OnOK>(IDOK),
     OnCommand<&CDialog::OnCancel>(IDCANCEL),
 END_MESSAGE_MAP()
+// clang-format on
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(CMovableDialog, CDialog)
     OnMessage<WM_LBUTTONDOWN, &CMovableDialog::OnLButtonDown, Default::After>(),
 END_MESSAGE_MAP()
+// clang-format on
 
 void CMovableDialog::OnLButtonDown(UINT, POINT point)
 {

@@ -29,7 +29,8 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes, std::size_t 
         std::size_t done = 0;
         while (done < bytes.size()) {
             DWORD read = 0;
-            if (!::ReadFile(file.Get(), &bytes[done], static_cast<DWORD>(bytes.size() - done), &read, nullptr) || read == 0)
+            if (!::ReadFile(file.Get(), &bytes[done], static_cast<DWORD>(bytes.size() - done), &read, nullptr) ||
+                read == 0)
                 break;
             done += read;
         }
@@ -94,8 +95,7 @@ bool WriteInPlace(const std::wstring& path, const std::string& bytes)
 std::wstring FinalPath(const std::wstring& path)
 {
     typedef DWORD(WINAPI * FinalPathFn)(HANDLE, LPWSTR, DWORD, DWORD);
-    const auto finalPath =
-        ProcAddress<FinalPathFn>(::GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW");
+    const auto finalPath = ProcAddress<FinalPathFn>(::GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW");
     if (finalPath == nullptr)
         return std::wstring();
     // Backup semantics open folders as well.
@@ -103,8 +103,7 @@ std::wstring FinalPath(const std::wstring& path)
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     std::wstring result(32768, L'\0');
-    const DWORD length =
-        file.IsValid() ? finalPath(file.Get(), &result[0], static_cast<DWORD>(result.size()), 0) : 0;
+    const DWORD length = file.IsValid() ? finalPath(file.Get(), &result[0], static_cast<DWORD>(result.size()), 0) : 0;
     result.resize(length < result.size() ? length : 0);
     return result;
 }
@@ -181,16 +180,14 @@ Replaced ReplaceOnce(ReplaceFileFn replace, const std::wstring& path, const std:
     // besides its bytes; without the flag it fails the replace. Always a
     // backup name: without one, ERROR_UNABLE_TO_MOVE_REPLACEMENT leaves no
     // file under the name.
-    if (replace(path.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                nullptr)) {
+    if (replace(path.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         ::DeleteFileW(backup.c_str());
         return Replaced::Done;
     }
     // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 leaves the old file under the
     // backup name, any other error both files under their own. The name is
     // looked at, not the code: whenever the old file is aside, it goes back.
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
-                   ::MoveFileW(backup.c_str(), path.c_str())
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES || ::MoveFileW(backup.c_str(), path.c_str())
                ? Replaced::NamesKept
                : Replaced::OldAside;
 }
@@ -253,7 +250,7 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes, ReplaceFil
     // change the file but nothing else beside the program), or a full disk.
     if (!WriteNew(fresh, bytes))
         return exists && WriteInPlace(file, bytes);
-    const Replaced replaced = exists                                    ? Replace(replace, file, fresh, backup)
+    const Replaced replaced = exists                                     ? Replace(replace, file, fresh, backup)
                               : ::MoveFileW(fresh.c_str(), file.c_str()) ? Replaced::Done
                                                                          : Replaced::NamesKept;
     if (replaced == Replaced::Done)

@@ -22,8 +22,8 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes, std::size_t 
 FileRead ReadLeftBackup(const std::string& path, std::string& bytes);
 
 // ReplaceFileW, or a stand-in of it.
-typedef BOOL(WINAPI* ReplaceFileFn)(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags,
-                                    LPVOID exclude, LPVOID reserved);
+typedef BOOL(WINAPI* ReplaceFileFn)(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID exclude,
+                                    LPVOID reserved);
 
 // Makes the file hold exactly bytes, so that a failure leaves the old file
 // whole: the bytes go to "NAME.new" beside it, which then replaces it (the

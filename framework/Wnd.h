@@ -88,10 +88,7 @@ public:
     HMENU GetMenu() const { return ::GetMenu(m_hWnd); }
     BOOL SetMenu(HMENU hMenu) const { return ::SetMenu(m_hWnd, hMenu); }
     HMENU GetSystemMenu(BOOL bRevert) const { return ::GetSystemMenu(m_hWnd, bRevert); }
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse) const
-    {
-        return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
-    }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse) const { return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr); }
     BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
     int MessageBox(const std::string& text, const std::string& caption, UINT type) const;
     BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
@@ -405,14 +402,16 @@ constexpr CMessageEntry OnCommand(UINT id, UINT code = 0)
     return afx_detail::Row<WM_COMMAND, F, Default::None>(code, id);
 }
 
+// clang-format off
 // Defines Class::GetMessageMap() from a base class's map and a list of rows.
-#define BEGIN_MESSAGE_MAP(Class, Base)                     \
-    const CMessageMap* Class::GetMessageMap() const        \
-    {                                                      \
-        static const CMessageMap* const base = Base::GetMessageMap(); \
+#define BEGIN_MESSAGE_MAP(Class, Base)                                                  \
+    const CMessageMap* Class::GetMessageMap() const                                     \
+    {                                                                                   \
+        static const CMessageMap* const base = Base::GetMessageMap();                   \
         static const CMessageEntry entries[] = {
-#define END_MESSAGE_MAP()                                                       \
-    };                                                                          \
+#define END_MESSAGE_MAP()                                                               \
+    };                                                                                  \
     static const CMessageMap map = {base, entries, sizeof entries / sizeof entries[0]}; \
-    return &map;                                                                \
+    return &map;                                                                        \
     }
+// clang-format on

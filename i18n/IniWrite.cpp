@@ -39,8 +39,8 @@ struct Section {
 void ReplaceValue(const IniUnits& text, const IniLine& line, Section& section)
 {
     auto& missing = section.missing;
-    const auto value = std::find_if(missing.begin(), missing.end(),
-                                    [&](const auto& v) { return SameName(text, line.name, v.first); });
+    const auto value =
+        std::find_if(missing.begin(), missing.end(), [&](const auto& v) { return SameName(text, line.name, v.first); });
     if (value == missing.end())
         return;
     const std::size_t offset = text.Offset(line.value.begin);
@@ -98,8 +98,7 @@ std::optional<Edit> MissingLines(const IniUnits& text, const std::string& name, 
 
 }  // namespace
 
-std::optional<std::string> WriteIniValues(const std::string& file, const std::string& section,
-                                          const IniValues& values)
+std::optional<std::string> WriteIniValues(const std::string& file, const std::string& section, const IniValues& values)
 {
     bool ascii = IsAscii(section);
     for (const auto& value : values)

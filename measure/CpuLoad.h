@@ -16,8 +16,8 @@ OsKind ClassifyVersion(std::uint32_t platformId, std::uint32_t major, std::uint3
 
 // The sampler's state between two NT-family samples.
 struct CpuSampleState {
-    double usage = 0.0;        // last load in percent, +0.5 rounding offset included
-    double timeDelta = 0.0;    // system-time difference of the last computation
+    double usage = 0.0;          // last load in percent, +0.5 rounding offset included
+    double timeDelta = 0.0;      // system-time difference of the last computation
     std::uint64_t prevIdle = 0;  // 0: no previous sample yet
     std::uint64_t prevTime = 0;
 };

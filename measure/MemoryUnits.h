@@ -42,9 +42,9 @@ ShownFigures ShowFigures(const MemoryFigures<Bytes>& memory)
     shown.totalMb = Megabytes(memory.dwTotalPhys);
     shown.pageFileUsedMb = Megabytes(static_cast<Bytes>(memory.dwTotalPageFile - memory.dwAvailPageFile));
     shown.pageFileTotalMb = Megabytes(memory.dwTotalPageFile);
-    shown.freePercent = memory.dwTotalPhys == 0 ? 0.0
-                                                : static_cast<double>(memory.dwAvailPhys) /
-                                                      static_cast<double>(memory.dwTotalPhys) * 100.0;
+    shown.freePercent = memory.dwTotalPhys == 0
+                            ? 0.0
+                            : static_cast<double>(memory.dwAvailPhys) / static_cast<double>(memory.dwTotalPhys) * 100.0;
     if (memory.dwTotalPageFile != 0)
         shown.pageFileUsedPercent = 100 - CPercent().Calc(memory.dwAvailPageFile, memory.dwTotalPageFile);
     shown.memoryLoad = memory.dwMemoryLoad;

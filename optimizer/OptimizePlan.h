@@ -40,7 +40,7 @@ Bytes CappedTargetBytes(std::int32_t megabytes, Bytes totalPhys, Bytes availPage
 {
     const Bytes topMb = static_cast<Bytes>((totalPhys >> 20) + 1);
     const Bytes top = topMb > (std::numeric_limits<Bytes>::max() >> 20) ? std::numeric_limits<Bytes>::max()
-                                                                          : static_cast<Bytes>(topMb << 20);
+                                                                        : static_cast<Bytes>(topMb << 20);
     Bytes target = TargetBytes<Bytes>(megabytes);
     if (target > top)
         target = top;

@@ -26,4 +26,3 @@ GradientPlan PlanGradient(std::uint32_t startColour, std::uint32_t endColour, in
 
 // The filled width in pixels of a meter at pos of upper.
 int FilledWidth(int pos, int upper, int width);
-

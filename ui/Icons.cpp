@@ -113,6 +113,5 @@ HICON LoadPaletteIconAt(HINSTANCE instance, int id, int cx, int cy)
     const BYTE* image = ResourceBytes(instance, MAKEINTRESOURCEA(best), RT_ICON, &imageSize);
     if (image == nullptr)
         return nullptr;
-    return ::CreateIconFromResourceEx(const_cast<BYTE*>(image), imageSize, TRUE, 0x00030000, cx, cy,
-                                      LR_DEFAULTCOLOR);
+    return ::CreateIconFromResourceEx(const_cast<BYTE*>(image), imageSize, TRUE, 0x00030000, cx, cy, LR_DEFAULTCOLOR);
 }

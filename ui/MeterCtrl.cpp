@@ -9,11 +9,14 @@
 
 CMeterCtrl::CMeterCtrl() : m_clrBkgnd(::GetSysColor(COLOR_BTNFACE)) {}
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(CMeterCtrl, CProgressCtrl)
     OnMessage<WM_PAINT, &CMeterCtrl::OnPaint, Default::None>(),
     OnMessage<WM_PRINTCLIENT, &CMeterCtrl::OnPrintClient, Default::None>(),
     OnMessage<WM_ERASEBKGND, &CMeterCtrl::OnEraseBkgnd, Default::None>(),
 END_MESSAGE_MAP()
+// clang-format on
 
 void CMeterCtrl::SetLook(COLORREF start, COLORREF end, COLORREF text, bool showPercent)
 {
@@ -101,8 +104,7 @@ void CMeterCtrl::PaintMeter(CDC* pDC, const RECT& rect)
         RECT textRect = rect;
         ::SetTextColor(pDC->m_hDC, m_clrText);
         ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        ::DrawTextW(pDC->m_hDC, Widen(m_strText).c_str(), -1, &textRect,
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::DrawTextW(pDC->m_hDC, Widen(m_strText).c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }
 

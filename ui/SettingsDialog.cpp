@@ -11,8 +11,7 @@
 
 CSettingsDialog::CSettingsDialog(CWnd* pParent, const SettingsValues& values, unsigned long long totalPhys)
     : CMovableDialog(IDD_SETTINGS, pParent), m_values(values), m_totalPhys(totalPhys)
-{
-}
+{}
 
 void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -27,10 +26,13 @@ void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_INCREMENTAL, m_values.m_bUseIncrementalRelease);
 }
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(CSettingsDialog, CMovableDialog)
     OnMessage<WM_HSCROLL, &CSettingsDialog::OnHScroll, Default::After>(),
     OnCommand<&CSettingsDialog::OnSelChangeLanguage>(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
 END_MESSAGE_MAP()
+// clang-format on
 
 BOOL CSettingsDialog::OnInitDialog()
 {

@@ -3,11 +3,11 @@
 #pragma once
 
 struct SettingsValues {
-    int m_nMemToFree = 0;       // megabytes an optimization frees
-    int m_nTriggerLevel = 0;    // megabytes free below which one starts; 0: never
+    int m_nMemToFree = 0;     // megabytes an optimization frees
+    int m_nTriggerLevel = 0;  // megabytes free below which one starts; 0: never
     int m_bStayOnTop = 1;
     int m_bSysTrayIcon = 0;
     int m_bUseIncrementalRelease = 0;
-    int m_nLeft = 0;            // the window's position
+    int m_nLeft = 0;  // the window's position
     int m_nTop = 0;
 };

@@ -28,10 +28,10 @@ using harness::WindowText;
 using harness::WriteWholeFile;
 
 // Environment set by the test runner (Windows paths).
-std::string BinDir();      // the build's bkfr.exe and helper.exe
-std::string ScratchDir();  // a folder the tests may fill
-std::string SourceDir();   // the repository (lang/, docs/)
-std::string MeminfoPath(); // the /proc/meminfo copy, or empty when it cannot be faked
+std::string BinDir();       // the build's bkfr.exe and helper.exe
+std::string ScratchDir();   // a folder the tests may fill
+std::string SourceDir();    // the repository (lang/, docs/)
+std::string MeminfoPath();  // the /proc/meminfo copy, or empty when it cannot be faked
 // A folder the runner names in an environment variable, or empty if unset.
 std::string EnvDir(const char* name);
 

@@ -22,7 +22,7 @@ struct Image {
     bool pe32Plus = false;  // a 64-bit program
     std::uint16_t machine = 0;
     std::uint16_t characteristics = 0;
-    bool delayImports = false;        // a delay-load table is present
+    bool delayImports = false;          // a delay-load table is present
     std::size_t importTableOffset = 0;  // file offset of the first import descriptor; 0: none
     std::vector<ImportedModule> imports;
 };

@@ -90,11 +90,11 @@ TEST(BadInput, DamagedLanguageFilesAndDirectories)
     const auto write = [&](const std::string& name, const std::string& content) {
         WriteWholeFile(dir + name, content);
     };
-    write("language.ini", "[languages]\r\n0=long.ini\r\n1=nosections.ini\r\n2=binary.ini\r\n3=" +
-                              std::string(400, 'n') + ".ini\r\n");
-    write("long.ini", "[free_main]\r\nOptimizeBtn_Text=" + std::string(10000, 'O') + "\r\nExitBtn_Text=" +
-                          std::string(10000, 'E') + "\r\n[free_global_strings]\r\nKB_Text=" +
-                          std::string(10000, 'K') + "\r\n");
+    write("language.ini",
+          "[languages]\r\n0=long.ini\r\n1=nosections.ini\r\n2=binary.ini\r\n3=" + std::string(400, 'n') + ".ini\r\n");
+    write("long.ini", "[free_main]\r\nOptimizeBtn_Text=" + std::string(10000, 'O') +
+                          "\r\nExitBtn_Text=" + std::string(10000, 'E') +
+                          "\r\n[free_global_strings]\r\nKB_Text=" + std::string(10000, 'K') + "\r\n");
     write("nosections.ini", "OptimizeBtn_Text=Nope\r\nExitBtn_Text=Nope\r\n");
     write("binary.ini", Garbage(8192));
 
@@ -201,8 +201,9 @@ TEST(BadInput, ProgramFolderWithAVeryLongPath)
                 continue;
             do {
                 const std::string name = found.cFileName;
-                const bool expected = name == "." || name == ".." || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-                                      (folder == deep && (name == "bkfr.exe" || name == "helper.exe" || name == "bkfr.ini"));
+                const bool expected =
+                    name == "." || name == ".." || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                    (folder == deep && (name == "bkfr.exe" || name == "helper.exe" || name == "bkfr.ini"));
                 EXPECT_TRUE(expected) << folder << "\\" << name;
             } while (::FindNextFileA(find, &found));
             ::FindClose(find);

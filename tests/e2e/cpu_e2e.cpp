@@ -83,10 +83,13 @@ TEST(CpuMeter, RisesWhileABusyProcessRunsAndFallsBackWhenItEnds)
     int peak = 0;
     {
         BusyLoad load;
-        EXPECT_TRUE(WaitUntil([&] {
-            peak = std::max(peak, app.MeterPos(IDC_CPU_METER));
-            return peak >= 60;
-        }, 15000)) << "peak " << peak;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                peak = std::max(peak, app.MeterPos(IDC_CPU_METER));
+                return peak >= 60;
+            },
+            15000))
+            << "peak " << peak;
     }
     // Other work on the machine can keep it busy after the load ends; the
     // meter then has nothing to fall back to.

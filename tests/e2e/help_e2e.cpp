@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/TrayIcon.h"
 #include "resources/resource.h"
+#include "ui/TrayIcon.h"
 
 using namespace e2e;
 
@@ -87,8 +87,8 @@ private:
                     break;
             }
             HKEY hkey = nullptr;
-            if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr,
-                                  &hkey, nullptr) != ERROR_SUCCESS)
+            if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &hkey,
+                                  nullptr) != ERROR_SUCCESS)
                 continue;
             char old[1024] = "";
             DWORD size = sizeof old - 1;
@@ -120,7 +120,7 @@ void CopyDocuments(const ProgramDir& dir)
 struct HelpCase {
     const char* name;
     UINT command;
-    int popupDowns;  // presses of the down key in the tray popup
+    int popupDowns;      // presses of the down key in the tray popup
     const char* target;  // null: the file beside the program
     const char* file;
 };
@@ -316,11 +316,12 @@ TEST(About, ShowsItsFixedTextsWithTheFocusOnOkEveryTime)
         app.Command(ID_HELP_ABOUT);
         HWND about = app.WaitForDialog([](HWND hwnd) { return WindowText(hwnd) == "About"; });
         ASSERT_NE(nullptr, about);
-        EXPECT_EQ("Brisklet for Win9x/ME/NT/2000/XP is provided as is. The author disclaims all warranties, "
-                  "expressed or implied, including, without limitation, the warranties of merchantability and of "
-                  "fitness for any purpose. The author assumes no liability for damages, direct or consequential, "
-                  "which may result from the use of Brisklet.",
-                  WindowText(::GetDlgItem(about, IDC_ABOUT_DISCLAIMER)));
+        EXPECT_EQ(
+            "Brisklet for Win9x/ME/NT/2000/XP is provided as is. The author disclaims all warranties, "
+            "expressed or implied, including, without limitation, the warranties of merchantability and of "
+            "fitness for any purpose. The author assumes no liability for damages, direct or consequential, "
+            "which may result from the use of Brisklet.",
+            WindowText(::GetDlgItem(about, IDC_ABOUT_DISCLAIMER)));
         EXPECT_EQ("Version 2.5", WindowText(::GetDlgItem(about, IDC_ABOUT_VERSION)));
         EXPECT_EQ(0u, WindowText(::GetDlgItem(about, IDC_ABOUT_NOTICE)).find("Brisklet Free "));
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(about, IDC_ABOUT_NOTICE)));

@@ -41,7 +41,7 @@ bool Imports(const pe::ImportedModule& module, const char* function)
     return std::find(module.functions.begin(), module.functions.end(), function) != module.functions.end();
 }
 
-const char* const kSystemDlls[] = {"kernel32.dll", "user32.dll",   "gdi32.dll", "comctl32.dll",
+const char* const kSystemDlls[] = {"kernel32.dll", "user32.dll",  "gdi32.dll", "comctl32.dll",
                                    "advapi32.dll", "shell32.dll", "msvcrt.dll"};
 
 // Looked up with GetProcAddress, never imported.

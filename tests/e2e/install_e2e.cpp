@@ -81,7 +81,6 @@ bool Exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-
 bool AppendBytes(const std::string& path, const std::string& text)
 {
     HANDLE file = ::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -303,7 +302,6 @@ bool WaitForUninstall()
 {
     return WaitUntil([] { return !KeyExists(InstalledView(), kUninstallKey); }, kSetupTimeoutMs);
 }
-
 
 // No installation and no kept settings, before a test and after it: the
 // uninstaller first, then whatever a faulty one or a failed run left.
@@ -661,9 +659,8 @@ TEST_F(Installer, ReinstallationKeepsTheSettingsAndUninstallRemovesThemWhenAsked
     HWND question = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            question = FindTopWindow("#32770", [](HWND hwnd) {
-                return MessageBoxText(hwnd).find("bkfr.ini") != std::string::npos;
-            });
+            question = FindTopWindow(
+                "#32770", [](HWND hwnd) { return MessageBoxText(hwnd).find("bkfr.ini") != std::string::npos; });
             return question != nullptr;
         },
         30000));

@@ -101,13 +101,13 @@ TEST_P(WaysToEnd, EndTheProgramAndSaveTheSettings)
     EXPECT_NE("<missing>", dir.IniValue("MemToFree")) << "settings not saved on " << GetParam().name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, WaysToEnd,
-    ::testing::Values(EndingCase{"ExitButton", [](const Bkfr& app) { app.Command(IDOK); }},
-                      EndingCase{"FileExit", [](const Bkfr& app) { app.Command(ID_FILE_EXIT); }},
-                      EndingCase{"CloseBox", [](const Bkfr& app) { app.SysCommand(SC_CLOSE); }},
-                      EndingCase{"EnterOnExitButton", [](const Bkfr& app) { app.PressKey(VK_RETURN); }}),
-    [](const ::testing::TestParamInfo<EndingCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MainWindow, WaysToEnd,
+                         ::testing::Values(EndingCase{"ExitButton", [](const Bkfr& app) { app.Command(IDOK); }},
+                                           EndingCase{"FileExit", [](const Bkfr& app) { app.Command(ID_FILE_EXIT); }},
+                                           EndingCase{"CloseBox", [](const Bkfr& app) { app.SysCommand(SC_CLOSE); }},
+                                           EndingCase{"EnterOnExitButton",
+                                                      [](const Bkfr& app) { app.PressKey(VK_RETURN); }}),
+                         [](const ::testing::TestParamInfo<EndingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindow, EscapeAndPlainCloseMessageDoNotEndIt)
 {

@@ -45,11 +45,13 @@ TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
 
     app.Command(IDC_OPTIMIZE);
     bool sawText = false, sawDisabled = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        sawText = sawText || app.Caption() == "Optimizing Ram...";
-        sawDisabled = sawDisabled || !app.ControlEnabled(IDC_OPTIMIZE);
-        return sawText && app.Caption() == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
-    }, 60000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            sawText = sawText || app.Caption() == "Optimizing Ram...";
+            sawDisabled = sawDisabled || !app.ControlEnabled(IDC_OPTIMIZE);
+            return sawText && app.Caption() == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
+        },
+        60000));
     EXPECT_TRUE(sawDisabled);
     // The next refresh shows live figures again.
     EXPECT_TRUE(ShowsFreeKb(app, "102,400"));
@@ -72,14 +74,16 @@ TEST_F(Optimize, IncrementalRunCountsTheMegabytesInTheCaption)
     app.Command(ID_FILE_OPTIMIZE);
     std::string lastStep;
     int steps = 0;
-    ASSERT_TRUE(WaitUntil([&] {
-        const std::string caption = app.Caption();
-        if (caption.rfind("Freeing ", 0) == 0 && caption != lastStep) {
-            lastStep = caption;
-            ++steps;
-        }
-        return steps > 0 && caption == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
-    }, 120000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const std::string caption = app.Caption();
+            if (caption.rfind("Freeing ", 0) == 0 && caption != lastStep) {
+                lastStep = caption;
+                ++steps;
+            }
+            return steps > 0 && caption == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
+        },
+        120000));
     // Steps from 100 MB up to the last size below the target, 159 MB.
     EXPECT_GE(steps, 2);
     EXPECT_EQ("Freeing 159 Meg", lastStep);

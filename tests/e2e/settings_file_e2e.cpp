@@ -33,8 +33,8 @@ ULONGLONG FileIndex(const std::string& path)
 // A new file, which goes when the handle does.
 CHandle NewFile(const std::string& path)
 {
-    return CHandle(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return CHandle(
+        ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
 }
 
 }  // namespace
@@ -42,8 +42,9 @@ CHandle NewFile(const std::string& path)
 TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
 {
     const std::string disk = EnvDir("BRISKLET_FULL_DISK");
-    const std::string head = "; kept\r\n\r\n[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\n"
-                             "SysTrayIcon=0\r\nUseIncrementalRelease=0\r\nLeft=100\r\nTop=80\r\n";
+    const std::string head =
+        "; kept\r\n\r\n[Settings]\r\nMemToFree=77\r\nTriggerLevel=0\r\nStayOnTop=0\r\n"
+        "SysTrayIcon=0\r\nUseIncrementalRelease=0\r\nLeft=100\r\nTop=80\r\n";
     const std::string tail = "\r\n[Other]\r\nx=1\r\n";
     // Two pages of 4 KB exactly: a save that adds a line needs a third.
     const std::string ini = head + ";" + std::string(8192 - head.size() - 3 - tail.size(), 'x') + "\r\n" + tail;
@@ -87,10 +88,10 @@ TEST(SettingsFile, WhereAReplaceWouldGoWrongTheFileIsWrittenInPlaceOrNotAtAll)
         if (c.beside == HardLink)
             ::CreateHardLinkW(Wide(c.other).c_str(), Wide(c.file).c_str(), nullptr);
         // Another program reads and writes the file, sharing both, not deleting.
-        CHandle holder(c.beside != Holder ? nullptr
-                                          : ::CreateFileW(Wide(c.file).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                                          0, nullptr));
+        CHandle holder(c.beside != Holder
+                           ? nullptr
+                           : ::CreateFileW(Wide(c.file).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
         const ULONGLONG identity = FileIndex(c.file);
         Bkfr app(c.dir + "bkfr.exe");
         ASSERT_TRUE(app.WaitForWindow());

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "ui/TrayIcon.h"
 #include "tests/e2e/Driver.h"
+#include "ui/TrayIcon.h"
 
 using namespace e2e;
 
@@ -129,10 +129,12 @@ TEST_F(Switches, OptimizeAsksTheRunningCopyToRunAndEndsAtOnce)
     // The running copy answers once its run has started, and its run (1.2
     // GB to write) outlasts the asking copy.
     bool sawRun = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        sawRun = sawRun || !running.ControlEnabled(IDC_OPTIMIZE);
-        return !asking.Running();
-    }, 15000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            sawRun = sawRun || !running.ControlEnabled(IDC_OPTIMIZE);
+            return !asking.Running();
+        },
+        15000));
     EXPECT_EQ(0u, asking.ExitCode());
     EXPECT_TRUE(sawRun || !running.ControlEnabled(IDC_OPTIMIZE));
     running.Command(ID_FILE_EXIT);

@@ -45,10 +45,12 @@ TEST(WideMemory, OptimizeTouchesABlockLargerThanFourGigabytes)
     ASSERT_TRUE(app.WaitForWindow());
     app.Command(IDC_OPTIMIZE);
     bool sawRun = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        sawRun = sawRun || !app.ControlEnabled(IDC_OPTIMIZE);
-        return sawRun && app.ControlEnabled(IDC_OPTIMIZE) && app.Caption() == "Brisklet Free";
-    }, 120000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            sawRun = sawRun || !app.ControlEnabled(IDC_OPTIMIZE);
+            return sawRun && app.ControlEnabled(IDC_OPTIMIZE) && app.Caption() == "Brisklet Free";
+        },
+        120000));
 
     HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.ProcessId());
     ASSERT_NE(nullptr, process);

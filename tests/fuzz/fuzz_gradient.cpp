@@ -8,8 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "tests/fuzz/Check.h"
 #include "app/StatsText.h"
+#include "tests/fuzz/Check.h"
 #include "ui/GradientBands.h"
 
 namespace {

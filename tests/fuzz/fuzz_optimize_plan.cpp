@@ -84,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckTarget<std::uint64_t>(megabytes);
 
     const std::uint64_t stopAfter = in.ConsumeIntegralInRange<std::uint64_t>(1, kMaxSteps + 1);
-    CheckIncremental<std::uint32_t>(in.ConsumeIntegral<std::uint32_t>(), in.ConsumeIntegral<std::uint32_t>(), stopAfter);
-    CheckIncremental<std::uint64_t>(in.ConsumeIntegral<std::uint64_t>(), in.ConsumeIntegral<std::uint64_t>(), stopAfter);
+    CheckIncremental<std::uint32_t>(in.ConsumeIntegral<std::uint32_t>(), in.ConsumeIntegral<std::uint32_t>(),
+                                    stopAfter);
+    CheckIncremental<std::uint64_t>(in.ConsumeIntegral<std::uint64_t>(), in.ConsumeIntegral<std::uint64_t>(),
+                                    stopAfter);
 
     CheckTitle(in.ConsumeIntegral<unsigned long long>());
 

@@ -64,7 +64,8 @@ void CheckLines(FuzzedDataProvider& in, const std::string& label, const std::str
     memory.dwAvailPageFile = pageAvail;
     const ShownFigures shown = ShowFigures(memory);
     CheckLine(FreeRamLine(label, shown.freeKb, unit), label, avail >> 10, unit);
-    CheckLine(TotalRamLine(label, shown.totalMb, unit), label, (static_cast<unsigned long long>(total) >> 20) + 1, unit);
+    CheckLine(TotalRamLine(label, shown.totalMb, unit), label, (static_cast<unsigned long long>(total) >> 20) + 1,
+              unit);
 
     if (total == 0)
         FUZZ_CHECK(shown.freePercent == 0.0);

@@ -12,11 +12,10 @@ TEST(ClassifyVersion, NamesTheVersionsOfTheTable)
         std::uint32_t platform, major, minor;
         OsKind kind;
     } cases[] = {
-        {1, 4, 0, OsKind::Win95},   {1, 4, 10, OsKind::Win98},  {1, 4, 90, OsKind::WinME},
-        {1, 4, 3, OsKind::None},    {1, 5, 0, OsKind::None},    {1, 3, 10, OsKind::None},
-        {2, 3, 51, OsKind::WinNT},  {2, 4, 0, OsKind::WinNT},   {2, 5, 0, OsKind::Win2000},
-        {2, 5, 1, OsKind::WinXP},   {2, 5, 2, OsKind::None},    {2, 6, 1, OsKind::None},
-        {2, 10, 0, OsKind::None},   {0, 4, 0, OsKind::None},    {3, 5, 1, OsKind::None},
+        {1, 4, 0, OsKind::Win95},   {1, 4, 10, OsKind::Win98}, {1, 4, 90, OsKind::WinME}, {1, 4, 3, OsKind::None},
+        {1, 5, 0, OsKind::None},    {1, 3, 10, OsKind::None},  {2, 3, 51, OsKind::WinNT}, {2, 4, 0, OsKind::WinNT},
+        {2, 5, 0, OsKind::Win2000}, {2, 5, 1, OsKind::WinXP},  {2, 5, 2, OsKind::None},   {2, 6, 1, OsKind::None},
+        {2, 10, 0, OsKind::None},   {0, 4, 0, OsKind::None},   {3, 5, 1, OsKind::None},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.kind, ClassifyVersion(c.platform, c.major, c.minor))
@@ -48,13 +47,13 @@ TEST(CpuSample, LoadFromIdleTimeBetweenTwoSamples)
         std::uint8_t cpus;
         std::int32_t load;
     } cases[] = {
-        {half, 1, 0},           // 100 - 100 + 0.5
-        {0, 1, 100},            // 100.5
-        {half, 2, 50},          // one of two processors busy: 50.5
-        {half / 4, 1, 75},      // 75.5
-        {half * 3 / 10, 1, 70}, // 70.5
+        {half, 1, 0},            // 100 - 100 + 0.5
+        {0, 1, 100},             // 100.5
+        {half, 2, 50},           // one of two processors busy: 50.5
+        {half / 4, 1, 75},       // 75.5
+        {half * 3 / 10, 1, 70},  // 70.5
         {2 * half, 2, 0},
-        {half, 0, 0},           // no processor count: counted as one
+        {half, 0, 0},  // no processor count: counted as one
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.load, LoadOver(half, c.idle, c.cpus)) << c.idle << " on " << int(c.cpus);

@@ -54,9 +54,18 @@ TEST(IniText, AByteOrderMarkNamesTheEncodingAndTheTextsComeOutInUtf8)
         std::string bytes;
         bool utf8;
     } cases[] = {
-        {"UTF-16 LE", "\xFF\xFE[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"s, true},
-        {"UTF-16 BE", "\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0" "e\0y\0=\0\xE9\xD8\x3D\xDE\x00\0\r\0\n"s, true},
-        {"UTF-16 LE, CR alone", "\xFF\xFE[\0S\0]\0\r\0K\0" "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0"s, true},
+        {"UTF-16 LE",
+         "\xFF\xFE[\0S\0]\0\r\0\n\0K\0"
+         "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"s,
+         true},
+        {"UTF-16 BE",
+         "\xFE\xFF\0[\0S\0]\0\r\0\n\0K\0"
+         "e\0y\0=\0\xE9\xD8\x3D\xDE\x00\0\r\0\n"s,
+         true},
+        {"UTF-16 LE, CR alone",
+         "\xFF\xFE[\0S\0]\0\r\0K\0"
+         "e\0y\0=\0\xE9\0\x3D\xD8\x00\xDE\r\0"s,
+         true},
         {"UTF-8", "\xEF\xBB\xBF[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", true},
         {"no mark", "[S]\r\nKey=\xC3\xA9\xF0\x9F\x98\x80\r\n", false},
     };

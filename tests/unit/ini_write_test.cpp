@@ -27,15 +27,21 @@ TEST(IniWrite, ValuesGoIntoTheFilesOwnBytes)
         {"UTF-8", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\n", "\xEF\xBB\xBF[S]\r\nx=\xC3\xA9\r\nA=1\r\nB=-2\r\n"},
         // U+0A5B holds the bytes of "[" and of a line feed.
         {"UTF-16 LE", "\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0"s,
-         "\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n\0"s},
+         "\xFF\xFE[\0S\0]\0\n\0x\0=\0\x5B\x0A\n\0A\0=\0"
+         "1\0\n\0B\0=\0-\0"
+         "2\0\n\0"s},
         {"UTF-16 BE", "\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n"s,
-         "\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n\0A\0=\0" "1\0\n\0B\0=\0-\0" "2\0\n"s},
+         "\xFE\xFF\0[\0S\0]\0\n\0x\0=\x0A\x5B\0\n\0A\0=\0"
+         "1\0\n\0B\0=\0-\0"
+         "2\0\n"s},
         // CR alone, CRLF and LF are line ends as Notepad shows them; an
         // added line takes the file's first.
         {"CR alone, header not first", "x=1\r[S]\rA=7\r\n[T]\nB=5", "x=1\r[S]\rA=1\r\nB=-2\r[T]\nB=5"},
         {"CR alone, no section", "x=1\r", "x=1\r[S]\rA=1\rB=-2\r"},
         {"UTF-16 BE, CR alone", "\xFE\xFF\0[\0S\0]\0\r\0x\0=\x0D\x5B\0\r"s,
-         "\xFE\xFF\0[\0S\0]\0\r\0x\0=\x0D\x5B\0\r\0A\0=\0" "1\0\r\0B\0=\0-\0" "2\0\r"s},
+         "\xFE\xFF\0[\0S\0]\0\r\0x\0=\x0D\x5B\0\r\0A\0=\0"
+         "1\0\r\0B\0=\0-\0"
+         "2\0\r"s},
         {"UTF-16 of an odd length", "\xFF\xFE[\0S\0]\0\n"s, std::nullopt},
         // Only ASCII means the same in every encoding a file may have.
         {"a name not ASCII", "[S]\r\nA=7\r\n", std::nullopt, {{"\xC3\x84", "1"}}},

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/Product.h"
 #include "i18n/TextTable.h"
+#include "resources/Product.h"
 #include "ui/TrayTip.h"
 
 namespace {
@@ -317,8 +317,8 @@ TEST(LanguageFiles, MenuAcceleratorsAreSingleAndUniqueWithinEachMenu)
             }
             const std::string menu = row.target == TextTarget::MenuPosition ? "menu bar" : row.section;
             const auto used = menus[menu].emplace(ctype.tolower(letter), row.key);
-            EXPECT_TRUE(used.second) << row.key << " and " << used.first->second << " share the access key of "
-                                     << *text << " in " << menu;
+            EXPECT_TRUE(used.second) << row.key << " and " << used.first->second << " share the access key of " << *text
+                                     << " in " << menu;
         }
     }
 }
@@ -339,8 +339,9 @@ TEST(LanguageFiles, AreTextInTheCodePageTheyNameWithCrLfLineEnds)
         {"russian.ini", "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
         {"greek.ini", "αβγδεζηθικλμνξοπρστςυφχψωάέήίόύώ"},
         {"turkish.ini", "ğışĞİŞ"},
-        {"japanese.ini", "あいうえおかきくけこさしすせそたちつてとなにのはまみもやよらりるれろをんアイウエオカキクケコサシスセ"
-                         "ソタチツテトナニノハヒフヘホマミムメモヤユヨラリルレロワンー"},
+        {"japanese.ini",
+         "あいうえおかきくけこさしすせそたちつてとなにのはまみもやよらりるれろをんアイウエオカキクケコサシスセ"
+         "ソタチツテトナニノハヒフヘホマミムメモヤユヨラリルレロワンー"},
     };
     for (const LanguageFile& file : Languages()) {
         EXPECT_EQ(FirstEncodingFault(file), "") << file.name;

@@ -76,10 +76,10 @@ TEST(LanguageEntries, ListRunsUntilAMissingKeyOrNoMore)
         std::vector<std::string> entries;
     } cases[] = {
         {{{"0", "English"}, {"1", "Deutsch"}, {"2", "No More"}}, {"English", "Deutsch"}},
-        {{{"0", "A"}, {"1", "B"}, {"3", "D"}}, {"A", "B"}},          // a gap ends the list
-        {{{"0", "A"}, {"1", "No More"}, {"2", "C"}}, {"A"}},         // so does "No More"
-        {{{"0", "A"}, {"1", "no more"}}, {"A", "no more"}},          // compared with case
-        {{{"0", ""}, {"1", "B"}}, {"", "B"}},                        // an empty name is an entry
+        {{{"0", "A"}, {"1", "B"}, {"3", "D"}}, {"A", "B"}},   // a gap ends the list
+        {{{"0", "A"}, {"1", "No More"}, {"2", "C"}}, {"A"}},  // so does "No More"
+        {{{"0", "A"}, {"1", "no more"}}, {"A", "no more"}},   // compared with case
+        {{{"0", ""}, {"1", "B"}}, {"", "B"}},                 // an empty name is an entry
         {{}, {}},
     };
     for (const auto& c : cases)
@@ -90,9 +90,8 @@ TEST(LanguageEntries, TheListStopsAtTwoHundredFiftySixEntries)
 {
     // A file with 20,000 entries made the Settings dialog take seconds to
     // open.
-    const std::vector<std::string> entries = ReadLanguageEntries([](const std::string& key) {
-        return std::stoi(key) < 20000 ? "Language " + key : std::string(kNoMore);
-    });
+    const std::vector<std::string> entries = ReadLanguageEntries(
+        [](const std::string& key) { return std::stoi(key) < 20000 ? "Language " + key : std::string(kNoMore); });
     ASSERT_EQ(256u, entries.size());
     EXPECT_EQ("Language 255", entries.back());
 }
@@ -108,10 +107,10 @@ TEST(LanguageEntries, AFileWithoutAListLendsTheDefaultOrTheFirstListedOne)
         Lists lists;
         std::vector<std::string> offered;
     } cases[] = {
-        {{"Eigen"}, index, both, {"Eigen"}},                    // the file's own
-        {{}, index, both, {"German", "English"}},               // the default's
-        {{}, index, {{"dutch.ini", {"Duits"}}}, {"Duits"}},     // the first listed with one
-        {{}, {"broken.ini"}, {}, {}},                           // none anywhere
+        {{"Eigen"}, index, both, {"Eigen"}},                 // the file's own
+        {{}, index, both, {"German", "English"}},            // the default's
+        {{}, index, {{"dutch.ini", {"Duits"}}}, {"Duits"}},  // the first listed with one
+        {{}, {"broken.ini"}, {}, {}},                        // none anywhere
     };
     for (const auto& c : cases) {
         const auto read = [&c](const std::string& file) {

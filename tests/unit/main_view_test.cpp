@@ -20,10 +20,14 @@ protected:
             TextKey key;
             const char* text;
         } texts[] = {
-            {TextKey::FreeRam, "Free Ram:"},   {TextKey::KB, "KB"},
-            {TextKey::MB, "MB"},               {TextKey::Free, "Free"},
-            {TextKey::MemoryLoad, "Memory Load"}, {TextKey::TotalRam, "Total Ram:"},
-            {TextKey::SwapFile, "PageFile:"},  {TextKey::Uptime, "Windows elapsed time:"},
+            {TextKey::FreeRam, "Free Ram:"},
+            {TextKey::KB, "KB"},
+            {TextKey::MB, "MB"},
+            {TextKey::Free, "Free"},
+            {TextKey::MemoryLoad, "Memory Load"},
+            {TextKey::TotalRam, "Total Ram:"},
+            {TextKey::SwapFile, "PageFile:"},
+            {TextKey::Uptime, "Windows elapsed time:"},
         };
         for (const auto& t : texts)
             store.Set(t.key, t.text);
@@ -41,10 +45,20 @@ protected:
     {
         const auto meter = [](const MeterView& m) { return std::to_string(m.pos) + " " + m.text; };
         const auto icon = [](WindowIcon i) { return "icon " + std::to_string(static_cast<int>(i)); };
-        return {v.freeRamLine,       v.memoryLoadCaption, v.totalRamLine,      v.pageFileLine,
-                v.uptimeLine,        meter(v.freeRam),    meter(v.memoryLoad), meter(v.pageFile),
-                meter(v.cpu),        icon(v.largeIcon),   icon(v.smallIcon),   v.tip,
-                v.addTip,            v.title};
+        return {v.freeRamLine,
+                v.memoryLoadCaption,
+                v.totalRamLine,
+                v.pageFileLine,
+                v.uptimeLine,
+                meter(v.freeRam),
+                meter(v.memoryLoad),
+                meter(v.pageFile),
+                meter(v.cpu),
+                icon(v.largeIcon),
+                icon(v.smallIcon),
+                v.tip,
+                v.addTip,
+                v.title};
     }
 
     TextStore store;
@@ -62,9 +76,20 @@ const std::string kBusy = "icon 4";
 TEST_F(MainViewTest, OneReadingGivesEveryLineMeterIconTipAndTheTitle)
 {
     const std::vector<std::string> expected = {
-        "Free Ram: 262,656 KB",  "Memory Load",  "Total Ram: 1,025 MB", "PageFile: 512 MB / 2048 MB",
-        "Windows elapsed time: 01/01:01:01 ",  "25 25%", "75 75%", "25 25%", "42 42%", kYellow, kYellow,
-        "Brisklet Free - 262,656 KB Free", "Brisklet Free - Free Ram: 262656 KB", "Brisklet Free",
+        "Free Ram: 262,656 KB",
+        "Memory Load",
+        "Total Ram: 1,025 MB",
+        "PageFile: 512 MB / 2048 MB",
+        "Windows elapsed time: 01/01:01:01 ",
+        "25 25%",
+        "75 75%",
+        "25 25%",
+        "42 42%",
+        kYellow,
+        kYellow,
+        "Brisklet Free - 262,656 KB Free",
+        "Brisklet Free - Free Ram: 262656 KB",
+        "Brisklet Free",
     };
     EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, store, RunView())));
 }
@@ -75,9 +100,20 @@ TEST_F(MainViewTest, ARunShowsZerosItsIconTipAndTitleUntilItsEnd)
     // icon of the run's start.
     const RunView running{true, "Freeing 300 Meg", "Optimizing Ram...", WindowIcon::Green};
     const std::vector<std::string> expected = {
-        "Free Ram: 0 KB", "Memory Load", "Total Ram: 1,025 MB", "PageFile: 0 MB / 0 MB",
-        "Windows elapsed time: 01/01:01:01 ", "0 0%", "0 0%", "0 0%", "0 0%", kGreen, kBusy,
-        "Brisklet Free - Optimizing Ram...", "Brisklet Free - Free Ram: 262656 KB", "Freeing 300 Meg",
+        "Free Ram: 0 KB",
+        "Memory Load",
+        "Total Ram: 1,025 MB",
+        "PageFile: 0 MB / 0 MB",
+        "Windows elapsed time: 01/01:01:01 ",
+        "0 0%",
+        "0 0%",
+        "0 0%",
+        "0 0%",
+        kGreen,
+        kBusy,
+        "Brisklet Free - Optimizing Ram...",
+        "Brisklet Free - Free Ram: 262656 KB",
+        "Freeing 300 Meg",
     };
     EXPECT_EQ(expected, Parts(ComputeMainView(memory, 42, tickCount, 32, store, running)));
 
@@ -97,9 +133,9 @@ TEST(LevelIcon, ThresholdsAtTwelveAndSixtySevenPercent)
         double freePercent;
         WindowIcon icon;
     } cases[] = {
-        {32, 0.0, WindowIcon::Red},      {32, 11.99, WindowIcon::Red},     {32, 12.0, WindowIcon::Yellow},
-        {32, 66.99, WindowIcon::Yellow}, {32, 67.0, WindowIcon::Green},    {32, 100.0, WindowIcon::Green},
-        {0, 5.0, WindowIcon::AutoOff},   {0, 90.0, WindowIcon::AutoOff},   {-3, 5.0, WindowIcon::Red},
+        {32, 0.0, WindowIcon::Red},      {32, 11.99, WindowIcon::Red},   {32, 12.0, WindowIcon::Yellow},
+        {32, 66.99, WindowIcon::Yellow}, {32, 67.0, WindowIcon::Green},  {32, 100.0, WindowIcon::Green},
+        {0, 5.0, WindowIcon::AutoOff},   {0, 90.0, WindowIcon::AutoOff}, {-3, 5.0, WindowIcon::Red},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.icon, ChooseLevelIcon(c.trigger, c.freePercent)) << c.trigger << " " << c.freePercent;

@@ -28,9 +28,9 @@ TEST(TargetBytes, ARunAsksForNoMoreThanTheMachineCanCommit)
         std::int32_t memToFree;
         std::uint64_t totalPhys, availPageFile, target;
     } cases[] = {
-        {99999999, 100 * mb, 1024 * mb, 101 * mb},       // the slider's top
-        {99999999, 100 * mb + 5, 1024 * mb, 101 * mb},   // of whole megabytes
-        {99999999, 100 * mb, 60 * mb, 60 * mb},          // the commit still free
+        {99999999, 100 * mb, 1024 * mb, 101 * mb},      // the slider's top
+        {99999999, 100 * mb + 5, 1024 * mb, 101 * mb},  // of whole megabytes
+        {99999999, 100 * mb, 60 * mb, 60 * mb},         // the commit still free
         {80, 100 * mb, 1024 * mb, 80 * mb},
         {0, 100 * mb, 1024 * mb, 0},
         {-5, 100 * mb, 1024 * mb, 0},
@@ -67,10 +67,10 @@ TYPED_TEST(Trigger, StartsOnlyBelowTheLevel)
         bool starts;
     } cases[] = {
         {32, B(20 * mb), true},
-        {32, B(32 * mb), false},                // equal is not less
-        {32, B(31 * mb), true},                 // one megabyte less
-        {21, B(20 * mb + 9 * mb / 10), true},   // 20.9 MB: 20 < 21
-        {0, B(1 * mb), false},                  // automatic start off
+        {32, B(32 * mb), false},               // equal is not less
+        {32, B(31 * mb), true},                // one megabyte less
+        {21, B(20 * mb + 9 * mb / 10), true},  // 20.9 MB: 20 < 21
+        {0, B(1 * mb), false},                 // automatic start off
         {-5, B(0), false},
         {1, B(mb - 1), true},
     };

@@ -14,7 +14,7 @@ TEST(Screen, ADialogIsCentredOverItsOwnerAndKeptInsideTheWorkArea)
         ScreenRect work;
         ScreenPoint at;
     } cases[] = {
-        {primary, 400, 300, primary, {760, 370}},              // no owner to centre over
+        {primary, 400, 300, primary, {760, 370}},               // no owner to centre over
         {{-900, 400, -500, 600}, 300, 100, left, {-850, 450}},  // over an owner left of the origin
         {{-1300, 300, -1000, 500}, 300, 100, left, {-1280, 350}},
         {{-200, 1150, 0, 1250}, 300, 200, left, {-300, 1024}},

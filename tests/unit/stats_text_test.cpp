@@ -13,12 +13,18 @@ TEST(FormatThousands, GroupsDigitsInThrees)
         long long value;
         const char* text;
     } cases[] = {
-        {0, "0"},           {7, "7"},
-        {999, "999"},       {1000, "1,000"},
-        {1023, "1,023"},    {65536, "65,536"},
-        {123456, "123,456"}, {1234567, "1,234,567"},
-        {2147483647, "2,147,483,647"}, {25165824, "25,165,824"},
-        {4294967295LL, "4,294,967,295"}, {-1234, "-1,234"},
+        {0, "0"},
+        {7, "7"},
+        {999, "999"},
+        {1000, "1,000"},
+        {1023, "1,023"},
+        {65536, "65,536"},
+        {123456, "123,456"},
+        {1234567, "1,234,567"},
+        {2147483647, "2,147,483,647"},
+        {25165824, "25,165,824"},
+        {4294967295LL, "4,294,967,295"},
+        {-1234, "-1,234"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.text, FormatThousands(c.value)) << c.value;
@@ -126,4 +132,3 @@ TEST(StatsText, SixtyFourBitFiguresAboveFourGigabytes)
     EXPECT_EQ(8192u, shown.pageFileUsedMb);
     EXPECT_EQ(32768u, shown.pageFileTotalMb);
 }
-

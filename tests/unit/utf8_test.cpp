@@ -12,13 +12,13 @@ TEST(Utf8, LengthsAndCutsInUtf16Units)
     } cases[] = {
         {"", 0, 0},
         {"abcd", 4, 3},
-        {"\xC3\xA9t\xC3\xA9", 3, 5},                  // é t é
+        {"\xC3\xA9t\xC3\xA9", 3, 5},                     // é t é
         {"\xE3\x83\x84\xE3\x83\xBC\xE3\x83\xAB", 3, 9},  // three kana
-        {"ab\xF0\x9F\x98\x80", 4, 2},                  // a b and one character of two units
+        {"ab\xF0\x9F\x98\x80", 4, 2},                    // a b and one character of two units
         {"a\xF0\x9F\x98\x80", 3, 5},
-        {"\xC3", 1, 1},                                // a lead byte without its follower
-        {"\x80\x80", 2, 2},                            // followers without a lead
-        {"\xE3\x83", 2, 2},                            // a cut-off character: one unit a byte
+        {"\xC3", 1, 1},      // a lead byte without its follower
+        {"\x80\x80", 2, 2},  // followers without a lead
+        {"\xE3\x83", 2, 2},  // a cut-off character: one unit a byte
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.units, Utf16Length(c.text)) << c.text;

@@ -25,8 +25,8 @@ void PumpMessages();
 // dialog's, a menu's), as soon as condition holds (polled every 10 ms, at
 // most timeoutMs; a condition that never holds is a failure unless it was
 // only a guard, `required` false). Forget(the answer) ends the wait.
-UINT_PTR WhenReady(const std::function<bool()>& condition, const std::function<void()>& action,
-                   DWORD timeoutMs = 5000, bool required = true);
+UINT_PTR WhenReady(const std::function<bool()>& condition, const std::function<void()>& action, DWORD timeoutMs = 5000,
+                   bool required = true);
 void Forget(UINT_PTR pending);
 
 // A visible dialog of this thread other than `except`, or null.

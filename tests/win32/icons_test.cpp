@@ -172,11 +172,13 @@ TEST_F(IconsTest, AMoveToAMonitorOfAnotherScaleTakesTheSuggestedPlaceAndIconsOfI
             RECT suggested = {work.left + 30, row.top, work.left + 30 + width, row.top + height};
             dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
             dlg.GetWindowRect(&window);
-            EXPECT_EQ(std::make_pair(width, height), std::make_pair(window.right - window.left, window.bottom - window.top));
+            EXPECT_EQ(std::make_pair(width, height),
+                      std::make_pair(window.right - window.left, window.bottom - window.top));
             // The caption's first row, down the window's middle.
             const LONG middle = (window.left + window.right) / 2;
             LONG caption = window.top;
-            while (caption < window.bottom && dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(middle, caption)) != HTCAPTION)
+            while (caption < window.bottom &&
+                   dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(middle, caption)) != HTCAPTION)
                 ++caption;
             if (row.comesDown)
                 EXPECT_EQ(work.top, caption);

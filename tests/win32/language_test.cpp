@@ -46,11 +46,14 @@ TEST_F(LanguageTest, MainTextsComeFromTheFileWithDefaultsForMissingKeys)
     ScratchFolder lang("lang-main");
     lang.Write("language.ini", "[languages]\r\n4=test.ini\r\n");
     const std::string longValue(3000, 'L');
-    lang.Write("test.ini",
-               "[free_main]\r\nFreeRam_Text=Frei:\r\nCpuUsage_Text=Prozessor\r\nMemoryLoad_Text=\"Last\"\r\n"
-               "OptimizeBtn_Text=\r\nExitBtn_Text=  Ende  \r\nTotalRam_Text=" + longValue + "\r\n"
-               "[free_file_menu]\r\nFileMenu_Text=&Datei\r\nFileMenuExit_Text=&Beenden\r\nFileMenuSettings_Text=\r\n"
-               "[free_global_strings]\r\nChangesSaved_Text=Gespeichert!\r\n");
+    lang.Write(
+        "test.ini",
+        "[free_main]\r\nFreeRam_Text=Frei:\r\nCpuUsage_Text=Prozessor\r\nMemoryLoad_Text=\"Last\"\r\n"
+        "OptimizeBtn_Text=\r\nExitBtn_Text=  Ende  \r\nTotalRam_Text=" +
+            longValue +
+            "\r\n"
+            "[free_file_menu]\r\nFileMenu_Text=&Datei\r\nFileMenuExit_Text=&Beenden\r\nFileMenuSettings_Text=\r\n"
+            "[free_global_strings]\r\nChangesSaved_Text=Gespeichert!\r\n");
     SetLanguageDir(lang.Path().c_str());
     CMainDialog dlg;
     RunModal(dlg, [&] {
@@ -89,7 +92,8 @@ TEST_F(LanguageTest, EveryShippedLanguageNamesTheMenuBarAndThePopup)
         UINT flags;
         TextKey key;
     } menuItems[] = {
-        {0, MF_BYPOSITION, TextKey::FileMenu},           {1, MF_BYPOSITION, TextKey::HelpMenu},
+        {0, MF_BYPOSITION, TextKey::FileMenu},
+        {1, MF_BYPOSITION, TextKey::HelpMenu},
         {ID_FILE_OPTIMIZE, MF_BYCOMMAND, TextKey::FileMenuOptimize},
         {ID_FILE_SETTINGS, MF_BYCOMMAND, TextKey::FileMenuSettings},
         {ID_FILE_APPLYCHANGES, MF_BYCOMMAND, TextKey::FileMenuApplyChanges},

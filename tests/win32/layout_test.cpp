@@ -102,18 +102,17 @@ TEST_F(Layout, EveryLanguageFitsTheMainWindowWithTheWidestFigures)
         const std::string mb = text("free_global_strings", "MB_Text");
         CMainDialog dlg;
         RunModal(dlg, [&] {
-            ExpectFits(dlg.m_hWnd,
-                       {
-                           {IDC_FREERAM_LINE, text("free_main", "FreeRam_Text") + " 134,217,728 " + kb, 0},
-                           {IDC_TOTALRAM_LINE, text("free_main", "TotalRam_Text") + " 131,072 " + mb, 0},
-                           {IDC_PAGEFILE_LINE,
-                            text("free_main", "SwapFile_Text") + " 150000 " + mb + " / 150000 " + mb, 0},
-                           {IDC_UPTIME_LINE, text("free_main", "Uptime_Text") + " 49/17:02:47 ", 0},
-                           {IDC_MEMORYLOAD_CAPTION, text("free_main", "MemoryLoad_Text"), 0},
-                           {IDC_CPU_CAPTION, text("free_main", "CpuUsage_Text"), 0},
-                           {IDC_OPTIMIZE, text("free_main", "OptimizeBtn_Text"), ButtonRoom()},
-                           {IDOK, text("free_main", "ExitBtn_Text"), ButtonRoom()},
-                       });
+            ExpectFits(dlg.m_hWnd, {
+                                       {IDC_FREERAM_LINE, text("free_main", "FreeRam_Text") + " 134,217,728 " + kb, 0},
+                                       {IDC_TOTALRAM_LINE, text("free_main", "TotalRam_Text") + " 131,072 " + mb, 0},
+                                       {IDC_PAGEFILE_LINE,
+                                        text("free_main", "SwapFile_Text") + " 150000 " + mb + " / 150000 " + mb, 0},
+                                       {IDC_UPTIME_LINE, text("free_main", "Uptime_Text") + " 49/17:02:47 ", 0},
+                                       {IDC_MEMORYLOAD_CAPTION, text("free_main", "MemoryLoad_Text"), 0},
+                                       {IDC_CPU_CAPTION, text("free_main", "CpuUsage_Text"), 0},
+                                       {IDC_OPTIMIZE, text("free_main", "OptimizeBtn_Text"), ButtonRoom()},
+                                       {IDOK, text("free_main", "ExitBtn_Text"), ButtonRoom()},
+                                   });
         });
     }
 }

@@ -77,10 +77,14 @@ TEST_F(MainWindowTest, WithoutLanguageFilesShowsTheBuiltInTexts)
         const struct {
             UINT command;
             const char* text;
-        } items[] = {{ID_FILE_OPTIMIZE, "&Optimize"},  {ID_FILE_SETTINGS, "&Settings"},
-                     {ID_FILE_APPLYCHANGES, "&Apply Changes"}, {ID_FILE_EXIT, "E&xit"},
-                     {ID_HELP_ABOUT, "&About"},        {ID_HELP_WEBSITE, "&Website"},
-                     {ID_HELP_SENDEMAIL, "&Send Email"}, {ID_HELP_DOCUMENTATION, "&Documentation"},
+        } items[] = {{ID_FILE_OPTIMIZE, "&Optimize"},
+                     {ID_FILE_SETTINGS, "&Settings"},
+                     {ID_FILE_APPLYCHANGES, "&Apply Changes"},
+                     {ID_FILE_EXIT, "E&xit"},
+                     {ID_HELP_ABOUT, "&About"},
+                     {ID_HELP_WEBSITE, "&Website"},
+                     {ID_HELP_SENDEMAIL, "&Send Email"},
+                     {ID_HELP_DOCUMENTATION, "&Documentation"},
                      {ID_HELP_README, "&Readme"}};
         for (const auto& item : items)
             EXPECT_EQ(item.text, MenuText(menu, item.command, MF_BYCOMMAND)) << item.command;
@@ -135,8 +139,9 @@ TEST_F(MainWindowTest, AWindowStoredOffAnEdgeOpensWithItsWholeCaptionToGrabOnThe
     // Past each edge of the work area, wherever that is on this screen.
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    for (const std::string& stored : {"Left=" + std::to_string(work.left - 2000), "Left=" + std::to_string(work.right - 20),
-                                      "Top=" + std::to_string(work.top - 500), "Top=" + std::to_string(work.bottom + 200)}) {
+    for (const std::string& stored :
+         {"Left=" + std::to_string(work.left - 2000), "Left=" + std::to_string(work.right - 20),
+          "Top=" + std::to_string(work.top - 500), "Top=" + std::to_string(work.bottom + 200)}) {
         WriteIni(stored + "\r\n");
         CMainDialog dlg;
         RunModal(dlg, [&] {

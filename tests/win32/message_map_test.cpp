@@ -27,11 +27,14 @@ private:
     void OnContextMenu(HWND, POINT) { g_calls += 'h'; }
 };
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(Probe, CWnd)
     OnMessage<WM_SIZE, &Probe::OnSize, Default::Before>(),
     OnMessage<WM_TIMER, &Probe::OnTimer, Default::After>(),
     OnMessage<WM_CONTEXTMENU, &Probe::OnContextMenu, Default::None>(),
 END_MESSAGE_MAP()
+// clang-format on
 
 // Handlers that ask for the default processing whatever their row says:
 // 'h' when the answer is the default's, '?' otherwise. The last asks twice.
@@ -50,11 +53,14 @@ private:
     }
 };
 
+// The map's rows one a line, as a table reads.
+// clang-format off
 BEGIN_MESSAGE_MAP(Asker, CWnd)
     OnMessage<WM_SIZE, &Asker::OnSize, Default::Before>(),
     OnMessage<WM_TIMER, &Asker::OnTimer, Default::After>(),
     OnMessage<WM_QUERYOPEN, &Asker::OnQueryOpen, Default::None>(),
 END_MESSAGE_MAP()
+// clang-format on
 
 // A window whose default processing is Beneath, routed through `wnd`.
 HWND Subclassed(CWnd& wnd)

@@ -72,23 +72,26 @@ TEST_F(SettingsDialogTest, SlidersTakeTheirRangesAndClampTheStartValues)
         const char* triggerLabel;
     } cases[] = {
         {64, 7, 64, 7, "64 MB  (25%)", "7 MB  (2%)"},
-        {0, 0, 1, 0, "1 MB  (0%)", "0 MB  (0%)"},                // below the range: the left end
+        {0, 0, 1, 0, "1 MB  (0%)", "0 MB  (0%)"},                 // below the range: the left end
         {900, 300, 257, 129, "257 MB  (100%)", "129 MB  (50%)"},  // above it: the right end
     };
     for (const auto& c : cases) {
         CSettingsDialog dlg(nullptr, Values(c.memToFree, c.trigger, 1, 0, 0), k256Mb);
-        RunModal(dlg, [&] {
-            const HWND h = dlg.m_hWnd;
-            EXPECT_EQ(1, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMIN));
-            EXPECT_EQ(257, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMAX));
-            EXPECT_EQ(0, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMIN));
-            EXPECT_EQ(129, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMAX));
-            EXPECT_EQ(c.shownMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
-            EXPECT_EQ(c.shownTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETPOS));
-            EXPECT_EQ(c.memLabel, Text(h, IDC_MEMTOFREE_VALUE));
-            EXPECT_EQ(c.triggerLabel, Text(h, IDC_TRIGGER_VALUE));
-            dlg.OnOK();
-        }, IDOK);
+        RunModal(
+            dlg,
+            [&] {
+                const HWND h = dlg.m_hWnd;
+                EXPECT_EQ(1, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMIN));
+                EXPECT_EQ(257, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETRANGEMAX));
+                EXPECT_EQ(0, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMIN));
+                EXPECT_EQ(129, Send(h, IDC_TRIGGER_SLIDER, TBM_GETRANGEMAX));
+                EXPECT_EQ(c.shownMem, Send(h, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));
+                EXPECT_EQ(c.shownTrigger, Send(h, IDC_TRIGGER_SLIDER, TBM_GETPOS));
+                EXPECT_EQ(c.memLabel, Text(h, IDC_MEMTOFREE_VALUE));
+                EXPECT_EQ(c.triggerLabel, Text(h, IDC_TRIGGER_VALUE));
+                dlg.OnOK();
+            },
+            IDOK);
         // OK takes the clamped values.
         EXPECT_EQ(c.shownMem, dlg.Values().m_nMemToFree);
         EXPECT_EQ(c.shownTrigger, dlg.Values().m_nTriggerLevel);
@@ -103,11 +106,14 @@ TEST_F(SettingsDialogTest, CheckBoxesShowTheFlagsAndAFlagOutsideTheRangeAsUnchec
     } cases[] = {{0, BST_UNCHECKED}, {1, BST_CHECKED}, {5, BST_UNCHECKED}, {-1, BST_UNCHECKED}};
     for (const auto& c : cases) {
         CSettingsDialog dlg(nullptr, Values(10, 1, c.flag, c.flag, c.flag), k256Mb);
-        RunModal(dlg, [&] {
-            for (int id : {IDC_STAYONTOP, IDC_SYSTRAYICON, IDC_INCREMENTAL})
-                EXPECT_EQ(c.shown, Send(dlg.m_hWnd, id, BM_GETCHECK)) << c.flag << " " << id;
-            dlg.OnOK();
-        }, IDOK);
+        RunModal(
+            dlg,
+            [&] {
+                for (int id : {IDC_STAYONTOP, IDC_SYSTRAYICON, IDC_INCREMENTAL})
+                    EXPECT_EQ(c.shown, Send(dlg.m_hWnd, id, BM_GETCHECK)) << c.flag << " " << id;
+                dlg.OnOK();
+            },
+            IDOK);
         EXPECT_EQ(c.shown, dlg.Values().m_bStayOnTop);
         EXPECT_EQ(c.shown, dlg.Values().m_bSysTrayIcon);
         EXPECT_EQ(c.shown, dlg.Values().m_bUseIncrementalRelease);
@@ -130,30 +136,33 @@ TEST_F(SettingsDialogTest, ValueLabelsFollowTheSlidersIncludingKeyboardMoves)
 TEST_F(SettingsDialogTest, ChoosingALanguageChangesTheDialogAtOnceAndStaysAfterCancel)
 {
     CSettingsDialog dlg(nullptr, Values(10, 1, 1, 0, 0), k256Mb);
-    RunModal(dlg, [&] {
-        const HWND h = dlg.m_hWnd;
-        ASSERT_EQ(2, Send(h, IDC_LANGUAGE_LIST, CB_GETCOUNT));
-        EXPECT_EQ("German", ComboItem(h, 0));
-        EXPECT_EQ(1, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
-        EXPECT_EQ("Settings", dlg.GetWindowText());
-        EXPECT_EQ("OK", Text(h, IDOK));
+    RunModal(
+        dlg,
+        [&] {
+            const HWND h = dlg.m_hWnd;
+            ASSERT_EQ(2, Send(h, IDC_LANGUAGE_LIST, CB_GETCOUNT));
+            EXPECT_EQ("German", ComboItem(h, 0));
+            EXPECT_EQ(1, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
+            EXPECT_EQ("Settings", dlg.GetWindowText());
+            EXPECT_EQ("OK", Text(h, IDOK));
 
-        Send(h, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
-                        reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_LANGUAGE_LIST)));
-        EXPECT_EQ(0, g_nLanguage);
-        EXPECT_EQ("Einstellungen", dlg.GetWindowText());
-        EXPECT_EQ("Freizugebender Speicher", Text(h, IDC_MEMTOFREE_CAPTION));
-        EXPECT_EQ("Gut", Text(h, IDOK));
-        EXPECT_EQ("Trigger Level", Text(h, IDC_TRIGGER_CAPTION));  // no key: the default
-        // The list is filled again from the new file, the choice selected.
-        EXPECT_EQ("Deutsch", ComboItem(h, 0));
-        EXPECT_EQ(0, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
-        // The value labels keep the old unit word until a slider moves.
-        EXPECT_EQ("10 MB  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
-        dlg.SendMessage(WM_HSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_MEMTOFREE_SLIDER)));
-        EXPECT_EQ("10 MByte  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
-    }, IDCANCEL);
+            Send(h, IDC_LANGUAGE_LIST, CB_SETCURSEL, 0);
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
+                            reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_LANGUAGE_LIST)));
+            EXPECT_EQ(0, g_nLanguage);
+            EXPECT_EQ("Einstellungen", dlg.GetWindowText());
+            EXPECT_EQ("Freizugebender Speicher", Text(h, IDC_MEMTOFREE_CAPTION));
+            EXPECT_EQ("Gut", Text(h, IDOK));
+            EXPECT_EQ("Trigger Level", Text(h, IDC_TRIGGER_CAPTION));  // no key: the default
+            // The list is filled again from the new file, the choice selected.
+            EXPECT_EQ("Deutsch", ComboItem(h, 0));
+            EXPECT_EQ(0, Send(h, IDC_LANGUAGE_LIST, CB_GETCURSEL));
+            // The value labels keep the old unit word until a slider moves.
+            EXPECT_EQ("10 MB  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
+            dlg.SendMessage(WM_HSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_MEMTOFREE_SLIDER)));
+            EXPECT_EQ("10 MByte  (3%)", Text(h, IDC_MEMTOFREE_VALUE));
+        },
+        IDCANCEL);
     EXPECT_EQ(0, g_nLanguage);
 }
 
@@ -197,7 +206,7 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
         WhenReady([&] { return FindThreadDialog(main.m_hWnd) != nullptr; },
                   [&] {
                       const HWND dlg = FindThreadDialog(main.m_hWnd);
-                      EXPECT_FALSE(::IsWindowEnabled(main.m_hWnd));  // owner of a modal dialog
+                      EXPECT_FALSE(::IsWindowEnabled(main.m_hWnd));               // owner of a modal dialog
                       EXPECT_EQ(1, Send(dlg, IDC_MEMTOFREE_SLIDER, TBM_GETPOS));  // 0 shows as 1
                       Send(dlg, IDC_TRIGGER_SLIDER, TBM_SETPOS, TRUE, 3);
                       Send(dlg, IDC_STAYONTOP, BM_SETCHECK, BST_UNCHECKED);
@@ -238,10 +247,11 @@ TEST_F(SettingsDialogTest, OkHandsTheValuesBackAndAppliesLayerTrayAndTexts)
     const struct {
         const char* key;
         int value;
-    } saved[] = {{"Language", 0}, {"MemToFree", 1}, {"TriggerLevel", 3}, {"StayOnTop", 0},
-                 {"SysTrayIcon", 0}, {"UseIncrementalRelease", 1}};
+    } saved[] = {{"Language", 0},  {"MemToFree", 1},   {"TriggerLevel", 3},
+                 {"StayOnTop", 0}, {"SysTrayIcon", 0}, {"UseIncrementalRelease", 1}};
     for (const auto& v : saved)
-        EXPECT_EQ(v.value, static_cast<int>(::GetPrivateProfileIntA("Settings", v.key, -1, IniPath().c_str()))) << v.key;
+        EXPECT_EQ(v.value, static_cast<int>(::GetPrivateProfileIntA("Settings", v.key, -1, IniPath().c_str())))
+            << v.key;
 }
 
 TEST_F(SettingsDialogTest, CancelGivesNothingBackButKeepsAChosenLanguage)

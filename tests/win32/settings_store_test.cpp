@@ -62,8 +62,9 @@ TEST_F(SettingsStore, AFirstStartWritesEveryValueFromScratch)
     CMainDialog dlg(false, &readings);
     RunModal(dlg, [&] {});
     const std::vector<std::string> expected = {
-        "[Settings]", "Language=4", "MemToFree=341", "TriggerLevel=32", "StayOnTop=1",
-        "SysTrayIcon=0", "UseIncrementalRelease=0", "Left=0", "Top=0",
+        "[Settings]",  "Language=4",    "MemToFree=341",           "TriggerLevel=32",
+        "StayOnTop=1", "SysTrayIcon=0", "UseIncrementalRelease=0", "Left=0",
+        "Top=0",
     };
     EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
 }
@@ -119,8 +120,8 @@ TEST_F(SettingsStore, AFileHeldOpenByAnotherProgramKeepsEveryValueTheUserDidNotC
         dlg.SendMessage(WM_COMMAND, ID_FILE_SETTINGS, 0);
     });
     const std::vector<std::string> expected = {
-        "[Settings]", "Language=2", "MemToFree=77", "TriggerLevel=0", "StayOnTop=0",
-        "Left=40",    "Top=30",     "UseIncrementalRelease=1",
+        "[Settings]",  "Language=2", "MemToFree=77", "TriggerLevel=0",
+        "StayOnTop=0", "Left=40",    "Top=30",       "UseIncrementalRelease=1",
     };
     EXPECT_EQ(expected, Lines(ReadFile(IniPath())));
 }

@@ -49,7 +49,8 @@ TEST_F(TrayTest, TheIconIsToldOfItsRecordOnlyWhenImageOrTipChange)
 
     tray.UpdateTrayIcon(first, "Brisklet Free - first");
     EXPECT_EQ(call.calls, shell.Last().calls) << "nothing changed, nothing is sent";
-    for (const auto& change : {std::make_pair(first, "Brisklet Free - second"), std::make_pair(second, "Brisklet Free - second")}) {
+    for (const auto& change :
+         {std::make_pair(first, "Brisklet Free - second"), std::make_pair(second, "Brisklet Free - second")}) {
         tray.UpdateTrayIcon(change.first, change.second);
         const Call next = shell.Last();
         EXPECT_EQ(call.calls + 1, next.calls);
@@ -171,10 +172,16 @@ TEST_F(TrayTest, PopupMenuHasElevenPositionsWithTheCurrentTexts)
         const struct {
             UINT id;  // 0: separator
             const char* text;
-        } items[] = {{ID_FILE_OPTIMIZE, "Optimieren"}, {ID_FILE_SETTINGS, "Settings"}, {0, ""},
-                     {ID_HELP_WEBSITE, "Website"},     {ID_HELP_SENDEMAIL, "Send Email"}, {0, ""},
-                     {ID_HELP_ABOUT, "About"},         {ID_HELP_DOCUMENTATION, "Documentation"},
-                     {ID_HELP_README, "Readme"},       {0, ""},
+        } items[] = {{ID_FILE_OPTIMIZE, "Optimieren"},
+                     {ID_FILE_SETTINGS, "Settings"},
+                     {0, ""},
+                     {ID_HELP_WEBSITE, "Website"},
+                     {ID_HELP_SENDEMAIL, "Send Email"},
+                     {0, ""},
+                     {ID_HELP_ABOUT, "About"},
+                     {ID_HELP_DOCUMENTATION, "Documentation"},
+                     {ID_HELP_README, "Readme"},
+                     {0, ""},
                      {ID_FILE_EXIT, "Beenden"}};
         ASSERT_EQ(11, ::GetMenuItemCount(menu));
         for (UINT i = 0; i < 11; ++i) {
@@ -237,8 +244,12 @@ TEST_F(TrayTest, WithoutTheTrayServiceStartUpSaysSoOnceAndTheSettingStaysOn)
             caption = buffer;
             ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         };
-        WhenReady([] { HWND box = FindThreadDialog(nullptr); return box != nullptr && ::GetDlgItem(box, 0xFFFF); },
-                  answer);
+        WhenReady(
+            [] {
+                HWND box = FindThreadDialog(nullptr);
+                return box != nullptr && ::GetDlgItem(box, 0xFFFF);
+            },
+            answer);
         CMainDialog dlg(false, nullptr, shell);
         RunModal(dlg, [] {});
         EXPECT_EQ(1, boxes);
