@@ -18,6 +18,8 @@ REQUIRED_PACKAGES=(
     "googletest:/usr/src/googletest/CMakeLists.txt"
     "libgtest-dev:/usr/include/gtest/gtest.h"
     "python3:/usr/bin/python3"
+    # The formatter, in the version .clang-format is written for.
+    "clang-format-14:/usr/bin/clang-format-14"
     "g++-mingw-w64-i686-posix:/usr/bin/i686-w64-mingw32-g++-posix"
     "g++-mingw-w64-x86-64-posix:/usr/bin/x86_64-w64-mingw32-g++-posix"
     "wine:/usr/bin/wine"
