@@ -120,16 +120,15 @@ void CopyDocuments(const ProgramDir& dir)
 struct HelpCase {
     const char* name;
     UINT command;
-    int popupDowns;      // presses of the down key in the tray popup
     const char* target;  // null: the file beside the program
     const char* file;
 };
 
 const HelpCase kHelpCases[] = {
-    {"Website", ID_HELP_WEBSITE, 3, "https://www.brisklet.example/free/", nullptr},
-    {"SendEmail", ID_HELP_SENDEMAIL, 4, "mailto:support@brisklet.example", nullptr},
-    {"Documentation", ID_HELP_DOCUMENTATION, 6, nullptr, "bkfr.htm"},
-    {"Readme", ID_HELP_README, 7, nullptr, "readme.txt"},
+    {"Website", ID_HELP_WEBSITE, "https://www.brisklet.example/free/", nullptr},
+    {"SendEmail", ID_HELP_SENDEMAIL, "mailto:support@brisklet.example", nullptr},
+    {"Documentation", ID_HELP_DOCUMENTATION, nullptr, "bkfr.htm"},
+    {"Readme", ID_HELP_README, nullptr, "readme.txt"},
 };
 
 class HelpCommands : public ::testing::TestWithParam<HelpCase> {
@@ -160,9 +159,12 @@ TEST_P(HelpCommands, FromTheMenuBarOpenTheirTargetsThroughTheLauncher)
     EXPECT_EQ(nullptr, app.FindMessageBox());
 }
 
-TEST_P(HelpCommands, FromTheTrayPopupWhileTheWindowIsHidden)
+TEST(HelpFromTheTray, APopupChoiceReachesTheLauncherWhileTheWindowIsHidden)
 {
-    const HelpCase& c = GetParam();
+    // The popup sends the menu bar's commands, each tried above; one of them
+    // shows that a choice in it arrives.
+    ClearLanguageDir();
+    RecordingHandlers handlers;
     ProgramDir dir("tray help");
     CopyDocuments(dir);
     dir.WriteIni("[Settings]\r\nSysTrayIcon=1\r\n");
@@ -172,11 +174,11 @@ TEST_P(HelpCommands, FromTheTrayPopupWhileTheWindowIsHidden)
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.Window()); }));
     app.Post(WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
     ASSERT_TRUE(WaitUntil([] { return ::FindWindowA("#32768", nullptr) != nullptr; }));
-    for (int i = 0; i < c.popupDowns; ++i)
+    for (int i = 0; i < 7; ++i)  // Readme
         app.PressKey(VK_DOWN);
     app.PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([] { return !RecordingHandlers::Opened().empty(); }, 15000));
-    EXPECT_TRUE(SameText(Expected(c, dir), RecordingHandlers::Opened()[0])) << RecordingHandlers::Opened()[0];
+    EXPECT_TRUE(SameText(dir.File("readme.txt"), RecordingHandlers::Opened()[0])) << RecordingHandlers::Opened()[0];
     EXPECT_FALSE(::IsWindowVisible(app.Window()));
 }
 
@@ -242,27 +244,14 @@ TEST(Launcher, ShowsItsBoxWithoutAnArgumentAndOpensTheFileBesideIt)
 
 TEST(Launcher, RefusesWhatItIsNotFor)
 {
+    // Which arguments are refused is the unit tests' table; here, that a
+    // refused one reaches the box and starts nothing.
     RecordingHandlers handlers;
     ProgramDir dir("refusing launcher");
     CopyDocuments(dir);
-    // Documents it must not reach: one in the folder above its own, one in
-    // a folder inside it.
-    const std::string outside = ScratchDir() + "outside.txt";
-    ASSERT_TRUE(::CopyFileA(dir.File("readme.txt").c_str(), outside.c_str(), FALSE));
-    ASSERT_TRUE(::CreateDirectoryA(dir.File("docs").c_str(), nullptr));
-    ASSERT_TRUE(::CopyFileA(dir.File("readme.txt").c_str(), dir.File("docs\\readme.txt").c_str(), FALSE));
     const std::wstring cases[] = {
         // A program: the recorder itself, so that a run of it is seen.
         L" /url:" + Wide(BinDir() + "recorder.exe"),
-        L" /file:..\\outside.txt",
-        L" /file:" + Wide(outside),  // a drive
-        L" /file:docs\\readme.txt",
-        // A second argument for the mail program.
-        L" /mailto:mailto:x@a.example\" --extra",
-        // Nothing to open.
-        L" /url:",
-        L" /mailto:",
-        L" /file:",
         // A lone half of a surrogate pair, which the system would replace.
         L" /url:https://a.example/\xD800",
     };
@@ -279,7 +268,6 @@ TEST(Launcher, RefusesWhatItIsNotFor)
     const std::vector<std::string> opened = RecordingHandlers::Opened();
     ASSERT_EQ(1u, opened.size()) << opened.back();
     EXPECT_TRUE(SameText(dir.File("readme.txt"), opened[0])) << opened[0];
-    ::DeleteFileA(outside.c_str());
 }
 
 TEST(Launcher, OpensFilesBesideItInAFolderOutsideTheAnsiCodePage)

@@ -1,5 +1,6 @@
-// Optimization runs seen from outside: the button, the caption and the
-// automatic start, with the free memory that Wine reports set by the test.
+// Runs of the real worker seen from outside (the in-process tests use a
+// step that writes no memory): one block, and the incremental steps in the
+// caption, with the free memory that Wine reports set by the test.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,7 +34,7 @@ const unsigned long long kMb = 1024;  // in kilobytes
 
 }  // namespace
 
-TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
+TEST_F(Optimize, AOneBlockRunOfTheRealWorkerEndsAndGivesTheWindowBack)
 {
     memory.SetFreeKb(100 * kMb, 2048 * kMb, 2048 * kMb);
     ProgramDir dir;
@@ -41,24 +42,15 @@ TEST_F(Optimize, OneBlockRunDisablesTheButtonShowsTheTextAndRestoresTheCaption)
     Bkfr app(dir);
     ASSERT_TRUE(app.WaitForWindow());
     ASSERT_TRUE(ShowsFreeKb(app, "102,400"));
-    ASSERT_TRUE(app.ControlEnabled(IDC_OPTIMIZE));
 
     app.Command(IDC_OPTIMIZE);
-    bool sawText = false, sawDisabled = false;
-    ASSERT_TRUE(WaitUntil(
+    bool sawRun = false;
+    EXPECT_TRUE(WaitUntil(
         [&] {
-            sawText = sawText || app.Caption() == "Optimizing Ram...";
-            sawDisabled = sawDisabled || !app.ControlEnabled(IDC_OPTIMIZE);
-            return sawText && app.Caption() == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
+            sawRun = sawRun || !app.ControlEnabled(IDC_OPTIMIZE);
+            return sawRun && app.Caption() == "Brisklet Free" && app.ControlEnabled(IDC_OPTIMIZE);
         },
         60000));
-    EXPECT_TRUE(sawDisabled);
-    // The next refresh shows live figures again.
-    EXPECT_TRUE(ShowsFreeKb(app, "102,400"));
-
-    app.Command(ID_FILE_EXIT);
-    ASSERT_TRUE(app.WaitForExit());
-    EXPECT_EQ("1200", dir.IniValue("MemToFree"));
 }
 
 TEST_F(Optimize, IncrementalRunCountsTheMegabytesInTheCaption)
