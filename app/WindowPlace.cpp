@@ -105,6 +105,10 @@ void OpenAt(HWND hwnd, HWND insertAfter, ScreenPoint stored)
 
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested)
 {
+    // A minimized window (in the tray too) keeps its place: moved, it would
+    // show on the screen as a caption alone. Its normal place stays.
+    if (::IsIconic(hwnd))
+        return;
     ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     KeepCaptionOnWorkArea(hwnd);

@@ -22,7 +22,7 @@ void KeepCaptionOnWorkArea(HWND hwnd);
 
 // Moves the window to the rectangle the system suggests for a monitor of
 // another scale, then keeps its caption, measured anew at that scale, where
-// it can be grabbed.
+// it can be grabbed. A minimized window stays where it is.
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested);
 
 // The top-left corner of the window's normal position on the screen,

@@ -189,5 +189,14 @@ TEST_F(IconsTest, AMoveToAMonitorOfAnotherScaleTakesTheSuggestedPlaceAndIconsOfI
         EXPECT_EQ(Size(24, 24), IconSize(dlg.GetIcon(FALSE)));
         EXPECT_EQ(Size(0, 0), IconSize(shownBefore)) << "the old image let go";
         EXPECT_EQ(trayBefore.calls, shell.Last().calls) << "the tray's icon stays at the system's size";
+        // Minimized, the window keeps its place: a move would show it as a
+        // caption on the screen.
+        dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        RECT minimized, suggested = {work.left + 30, work.top + 40, work.left + 30 + width, work.top + 40 + height};
+        ASSERT_TRUE(dlg.IsIconic());
+        dlg.GetWindowRect(&minimized);
+        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        dlg.GetWindowRect(&window);
+        EXPECT_TRUE(::EqualRect(&minimized, &window));
     });
 }
